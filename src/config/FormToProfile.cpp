@@ -1,0 +1,93 @@
+#include "config/FormToProfile.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "config/ConfigKeys.h"
+#include "net/AddressText.h"
+
+namespace {
+
+bool AllDigits(std::wstring_view text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+}
+
+// A metric of more digits than an int holds saturates rather than wrapping to some other metric.
+int32_t MetricValue(std::wstring_view digits) {
+    int64_t value = 0;
+    for (wchar_t c : digits) {
+        value = value * 10 + (c - L'0');
+        if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    }
+    return static_cast<int32_t>(value);
+}
+
+template <size_t N>
+void CopyAddress(wchar_t (&field)[N], const AddressInput& input) {
+    CopyField(field, FormatDottedQuad(input.bytes));
+}
+
+}  // namespace
+
+FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
+    FormResult result;
+    Profile& p = result.profile;
+
+    if (form.title.empty() && !titleOptional) {
+        result.message = kMsgPleaseSetTitle;
+        return result;
+    }
+    CopyField(p.title, form.title, kFormTitleMaxChars);
+
+    if (!AllDigits(form.metric)) {
+        result.message = kMsgMetricNotNumber;
+        return result;
+    }
+
+    if (form.adapter) {
+        p.nic = form.adapter->nic;
+        CopyField(p.nicname, form.adapter->nicname);
+    }
+
+    if (form.metric.empty()) {
+        result.resetMetricText = true;
+        p.metric = 1;
+    } else {
+        p.metric = MetricValue(form.metric);
+    }
+
+    if (form.dhcpIp) {
+        p.dhcpip = 1;
+    } else {
+        p.dhcpip = 0;
+        if (form.ip.fill != AddressFill::Complete) return result;
+        CopyAddress(p.ip, form.ip);
+        if (form.subnet.fill != AddressFill::Complete) return result;
+        CopyAddress(p.subnet, form.subnet);
+        if (form.gateway.fill == AddressFill::Partial) return result;
+        if (form.gateway.fill == AddressFill::Complete) {
+            CopyAddress(p.gateway, form.gateway);
+        } else {
+            CopyField(p.gateway, kNoAddress);
+        }
+    }
+
+    if (form.dhcpDns) {
+        p.dhcpdns = 1;
+    } else {
+        p.dhcpdns = 0;
+        if (form.dns.fill != AddressFill::Complete) return result;
+        CopyAddress(p.dns, form.dns);
+        if (form.dns2.fill == AddressFill::Complete) {
+            CopyAddress(p.dns2, form.dns2);
+        } else {
+            CopyField(p.dns2, kNoAddress);
+        }
+    }
+
+    CopyField(p.printer, form.printer, kFormTextMaxChars);
+    p.checkautoconf = form.checkAutoconf ? 1 : 0;
+    CopyField(p.autoconf, form.autoconf, kFormTextMaxChars);
+    result.ok = true;
+    return result;
+}

@@ -1,0 +1,56 @@
+// Turning what the main window's form shows into a Profile, with the checks that stop a save or
+// an apply. The dialog gathers its control state into ProfileForm, calls FormToProfile, shows
+// the message if there is one and puts "1" into the metric box when asked to.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "net/NICs.h"
+
+// How many of an IP address control's four fields hold a number.
+enum class AddressFill { Blank, Partial, Complete };
+
+struct AddressInput {
+    AddressFill fill = AddressFill::Blank;
+    uint8_t bytes[4] = {};  // first field first; meaningful when fill is Complete
+};
+
+struct ProfileForm {
+    std::wstring title;   // title combo box text
+    std::wstring metric;  // gateway metric combo box text
+    bool dhcpIp = true;   // "Use DHCP IP" selected
+    AddressInput ip, subnet, gateway;
+    bool dhcpDns = true;  // "Use DHCP DNS" selected
+    AddressInput dns, dns2;
+    std::wstring printer;  // printer combo box text
+    bool checkAutoconf = false;
+    std::wstring autoconf;  // configuration-script URL edit box
+    // The working record's adapter; nic and nicname come from it. Without one they stay 0 and
+    // empty, and the next load moves the profile to an adapter of the machine.
+    const NICs* adapter = nullptr;
+};
+
+inline constexpr wchar_t kMsgPleaseSetTitle[] = L"Please set title";
+inline constexpr wchar_t kMsgMetricNotNumber[] = L"Metric should be number";
+
+// Limits of the text taken from the form (the record has room for one more character).
+inline constexpr size_t kFormTitleMaxChars = 510;
+inline constexpr size_t kFormTextMaxChars = 1023;  // printer and autoconf
+
+struct FormResult {
+    bool ok = false;
+    // What to tell the user on failure. Empty for an incomplete address: the control itself shows
+    // what is missing, so the failure is silent.
+    std::wstring message;
+    // The metric box was empty and should now show "1"; set even when a later check fails,
+    // because the box is corrected before the addresses are looked at.
+    bool resetMetricText = false;
+    // Filled as far as the checks got; use it only when ok.
+    Profile profile{};
+};
+
+// Checks, in order: title (unless titleOptional), metric digits, then the static address fields
+// (IP and mask complete, gateway complete or blank), then static DNS (primary complete; a blank
+// or partial secondary becomes "0.0.0.0"). The first failing check decides the result.
+FormResult FormToProfile(const ProfileForm& form, bool titleOptional);

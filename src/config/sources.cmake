@@ -1,0 +1,8 @@
+list(APPEND VORLIP_LOGIC_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/ConfigKeys.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ConfigReader.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ConfigWriter.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/FormToProfile.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/SectionNames.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/../ui/LanguageTexts.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/../ui/TrayMenuModel.cpp)

@@ -1,0 +1,52 @@
+#include "ui/TrayMenuModel.h"
+
+#include <algorithm>
+
+int TrayMenuModel::AddMenuItem(const std::wstring& strText) {
+    const int nId = m_nNextId++;
+    m_Menus.push_back({strText, nId});
+    return nId;
+}
+
+void TrayMenuModel::AddMenuSeparator() {
+    m_Menus.push_back({kTraySeparatorText, kTraySeparatorId});
+}
+
+void TrayMenuModel::RemoveAllMenuItems() {
+    m_Menus.clear();
+    m_nNextId = kTrayFirstEntryId;
+}
+
+bool TrayMenuModel::FindMenuText(int nId, std::wstring& strText) const {
+    auto it = std::find_if(m_Menus.begin(), m_Menus.end(),
+                           [nId](const tagPrivateMenus& entry) { return entry.nId == nId; });
+    if (it == m_Menus.end()) return false;
+    strText = it->strText;
+    return true;
+}
+
+bool TrayMenuModel::IsSeparator(const tagPrivateMenus& entry) {
+    return entry.nId == kTraySeparatorId && entry.strText == kTraySeparatorText;
+}
+
+TrayChoice ResolveTrayChoice(const TrayMenuModel& menu, int nId,
+                             std::span<const Profile> profiles) {
+    TrayChoice choice;
+    std::wstring text;
+    if (!menu.FindMenuText(nId, text)) {
+        choice.kind = TrayChoice::WrongMenu;
+        return choice;
+    }
+    if (text == kTrayExitText) {
+        choice.kind = TrayChoice::Exit;
+        return choice;
+    }
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        if (text == profiles[i].title) {
+            choice.kind = TrayChoice::ApplyProfile;
+            choice.profileIndex = i;
+            return choice;
+        }
+    }
+    return choice;
+}

@@ -1,0 +1,61 @@
+// The entries of the tray icon's popup menu below its fixed first entry: one per profile title,
+// then a separator and "Exit". The list is rebuilt at every load of the configuration; the tray
+// class that shows the menu derives from this one.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "net/NICs.h"
+
+// Reserved command span routed to the profile-entry handler. Ids are handed out past the end
+// without complaint: with 101 profiles "Exit" gets 1902, which the window never routes, so that
+// entry does nothing while every profile entry still works.
+inline constexpr int kTrayFirstEntryId = 1801;
+inline constexpr int kTrayLastEntryId = 1901;
+// A separator entry's id; equal to the menu flag for a separator.
+inline constexpr int kTraySeparatorId = 2048;
+inline constexpr wchar_t kTraySeparatorText[] = L"VorlTray_Seperator";
+inline constexpr wchar_t kTrayExitText[] = L"Exit";
+
+struct tagPrivateMenus {
+    std::wstring strText;
+    int nId = 0;
+};
+
+class TrayMenuModel {
+public:
+    virtual ~TrayMenuModel() = default;
+
+    // Appends a text entry and returns its id.
+    int AddMenuItem(const std::wstring& strText);
+    // Appends a separator entry; ids of text entries are not used up by it.
+    void AddMenuSeparator();
+    // Empties the list and starts ids again at kTrayFirstEntryId.
+    void RemoveAllMenuItems();
+    // The text of the first entry with this id; false when there is none.
+    bool FindMenuText(int nId, std::wstring& strText) const;
+
+    const std::vector<tagPrivateMenus>& Menus() const { return m_Menus; }
+
+    // Shown as a separator only when both the id and the marker text say so; a text entry that
+    // happens to get id 2048 is still shown as text.
+    static bool IsSeparator(const tagPrivateMenus& entry);
+    static bool IsRoutedId(int nId) { return nId >= kTrayFirstEntryId && nId <= kTrayLastEntryId; }
+
+protected:
+    int m_nNextId = kTrayFirstEntryId;
+    std::vector<tagPrivateMenus> m_Menus;
+};
+
+// What a chosen tray entry asks for. Entries are matched by text, not position: the list may
+// have changed since the menu was built.
+struct TrayChoice {
+    enum Kind { WrongMenu, Exit, ApplyProfile, Nothing } kind = Nothing;
+    size_t profileIndex = 0;  // for ApplyProfile
+};
+
+// "Exit" is tested before the profiles, so a profile titled "Exit" ends the program; otherwise
+// the first profile whose title equals the text exactly is applied.
+TrayChoice ResolveTrayChoice(const TrayMenuModel& menu, int nId, std::span<const Profile> profiles);

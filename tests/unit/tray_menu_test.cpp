@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "net/AddressText.h"
+#include "ui/LanguageTexts.h"
+#include "ui/TrayMenuModel.h"
+
+namespace {
+
+Profile Titled(const wchar_t* title) {
+    Profile p{};
+    CopyField(p.title, title);
+    return p;
+}
+
+// The list as a configuration load leaves it.
+void Fill(TrayMenuModel& menu, const std::vector<Profile>& profiles) {
+    menu.RemoveAllMenuItems();
+    for (const Profile& p : profiles) menu.AddMenuItem(p.title);
+    menu.AddMenuSeparator();
+    menu.AddMenuItem(kTrayExitText);
+}
+
+TEST(TrayMenuModel, LoadBuildsTitlesSeparatorExit) {
+    TrayMenuModel menu;
+    const std::vector<Profile> profiles = {Titled(L"A"), Titled(L"B"), Titled(L"C")};
+    Fill(menu, profiles);
+    Fill(menu, profiles);  // a reload starts the ids again
+    const std::vector<tagPrivateMenus>& m = menu.Menus();
+    ASSERT_EQ(m.size(), 5u);
+    EXPECT_EQ(m[0].strText, L"A");
+    EXPECT_EQ(m[0].nId, 1801);
+    EXPECT_EQ(m[2].nId, 1803);
+    EXPECT_EQ(m[3].strText, L"VorlTray_Seperator");
+    EXPECT_EQ(m[3].nId, 2048);
+    EXPECT_TRUE(TrayMenuModel::IsSeparator(m[3]));
+    EXPECT_EQ(m[4].strText, L"Exit");
+    EXPECT_EQ(m[4].nId, 1804);
+
+    std::wstring text = L"unchanged";
+    EXPECT_TRUE(menu.FindMenuText(1802, text));
+    EXPECT_EQ(text, L"B");
+    EXPECT_FALSE(menu.FindMenuText(1805, text));
+    EXPECT_EQ(text, L"B");
+}
+
+TEST(TrayMenuModel, IdsRunPastTheRoutedRange) {
+    TrayMenuModel menu;
+    std::vector<Profile> profiles;
+    for (int i = 0; i < 101; ++i) profiles.push_back(Titled(std::to_wstring(i).c_str()));
+    Fill(menu, profiles);
+    EXPECT_EQ(menu.Menus()[100].nId, 1901);
+    EXPECT_TRUE(TrayMenuModel::IsRoutedId(1901));
+    EXPECT_EQ(menu.Menus().back().nId, 1902);
+    EXPECT_FALSE(TrayMenuModel::IsRoutedId(1902));
+    EXPECT_FALSE(TrayMenuModel::IsRoutedId(1800));
+
+    // Only the marker text and the id together make a separator.
+    EXPECT_FALSE(TrayMenuModel::IsSeparator({L"Office", 2048}));
+    EXPECT_FALSE(TrayMenuModel::IsSeparator({L"VorlTray_Seperator", 1801}));
+}
+
+TEST(TrayMenuModel, ChoiceIsFoundByExactTitle) {
+    TrayMenuModel menu;
+    std::vector<Profile> profiles = {Titled(L"home"), Titled(L"Home"), Titled(L"Home"),
+                                     Titled(L"Exit")};
+    Fill(menu, profiles);
+
+    TrayChoice c = ResolveTrayChoice(menu, 1802, profiles);
+    EXPECT_EQ(c.kind, TrayChoice::ApplyProfile);
+    EXPECT_EQ(c.profileIndex, 1u);
+    c = ResolveTrayChoice(menu, 1803, profiles);  // equal titles: the first one wins
+    EXPECT_EQ(c.profileIndex, 1u);
+    EXPECT_EQ(ResolveTrayChoice(menu, 1804, profiles).kind, TrayChoice::Exit);
+    EXPECT_EQ(ResolveTrayChoice(menu, 1805, profiles).kind, TrayChoice::Exit);
+    EXPECT_EQ(ResolveTrayChoice(menu, 1806, profiles).kind, TrayChoice::WrongMenu);
+
+    // The list changed since the menu was built.
+    profiles.erase(profiles.begin());
+    EXPECT_EQ(ResolveTrayChoice(menu, 1801, profiles).kind, TrayChoice::Nothing);
+}
+
+TEST(LanguageTexts, ByIndexAndEmptyOutsideTheTable) {
+    EXPECT_EQ(GetLanguageMessage(LanguageMessage::DeleteQuestion, 0), L"Delete this item?");
+    EXPECT_EQ(GetLanguageMessage(LanguageMessage::DeleteQuestion, 2), L"削除しますか？");
+    EXPECT_EQ(GetLanguageMessage(LanguageMessage::RepairSaveQuestion, 1).substr(0, 4), L"잘못된 ");
+    for (int language : {-1, 3}) {
+        EXPECT_TRUE(GetLanguageMessage(LanguageMessage::RepairSaveQuestion, language).empty());
+        EXPECT_TRUE(GetLanguageMessage(LanguageMessage::ApplyConfirmation, language).empty());
+    }
+    for (int language = 0; language < 3; ++language) {
+        EXPECT_FALSE(GetLanguageMessage(LanguageMessage::LinkDown, language).empty());
+    }
+}
+
+}  // namespace
