@@ -1,0 +1,172 @@
+#include "app/VorlIPDlg.h"
+
+#include <string>
+
+#include "resource.h"
+#include "ui/ProcessingDlg.h"
+#include "ui/VorlTrayIcon.h"
+#include "win/MessageBox.h"
+
+namespace {
+
+constexpr wchar_t kVersionText[] = L"1.3.3.7";
+constexpr wchar_t kCaptionPrefix[] = L"VorlIP FREE ";
+constexpr wchar_t kNoPrinterEntry[] = L"Do not change Printer";
+constexpr int kHotKeyId = 100;
+constexpr UINT kHotKeyVirtualKey = 0x44;  // D
+constexpr int kMetricEntries = 16;        // "0" to "15"
+constexpr const wchar_t* kLanguageEntries[] = {L"English", L"Korean", L"Japanese"};
+
+}  // namespace
+
+CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
+    m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                              MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
+                                              LR_DEFAULTSIZE | LR_SHARED));
+    m_hSmallIcon = static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    m_IPHelper.SetReporter([this](const std::wstring& text) { ReportMessage(text); });
+
+    OnCommandMap(IDCANCEL, BN_CLICKED, &CVorlIPDlg::OnExitAnyway);
+    OnCommandMap(IDC_EXIT_CHECK, BN_CLICKED, &CVorlIPDlg::OnCheckModificationsAndExit);
+    OnCommandMap(IDC_NIC_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnNicSelChange);
+}
+
+CVorlIPDlg::~CVorlIPDlg() = default;
+
+void CVorlIPDlg::ReportMessage(const std::wstring& text) { win::ShowMessage(m_hWnd, text); }
+
+BOOL CVorlIPDlg::OnInitDialog() {
+    win::Dialog::OnInitDialog();
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+    SetupIconButtons();
+    ::SetWindowTextW(m_hWnd, (std::wstring(kCaptionPrefix) + kVersionText).c_str());
+    g_TrayIcon.m_bHidden = 1;
+    g_TrayIcon.m_bShowMainItem = 1;
+    GetNetworkInformation();
+    BindFormControls();
+    LoadConfiguration();
+    ResetForm();
+    FillAdapterList();
+    FillPrinterList();
+    CreateBusyWindow();
+    ShowFirstProfileOrAdapter();
+    ApplyLanguage(0);
+    RegisterGlobalHotKey();
+    StartUpdateCheck();
+    return TRUE;
+}
+
+void CVorlIPDlg::GetNetworkInformation() {
+    int count = 0;
+    if (!m_IPHelper.IPH_GetInterfaceInfo(count)) {
+        ReportMessage(L"Failed to get Network Information\nProgram will be terminated.");
+        ::ExitProcess(1);
+    }
+    if (count == 0) ReportMessage(L"The NIC is 0");
+    switch (m_IPHelper.IPH_GetCurrentInterfaces()) {
+        case IPHelper::PassResult::Ok:
+            break;
+        case IPHelper::PassResult::FatalAllocation:
+            ::ExitProcess(1);
+        case IPHelper::PassResult::FatalError:
+            ReportMessage(L"Failed to get Network Information\nProgram will be terminated.");
+            ::ExitProcess(1);
+    }
+    m_IPHelper.IPH_GetAdaptersInfo();
+}
+
+// The icon buttons are drawn by their own class; until it exists they keep the system look.
+void CVorlIPDlg::SetupIconButtons() {}
+
+// The resource compiler cannot carry combo entries, so the fixed ones are added here.
+void CVorlIPDlg::BindFormControls() {
+    for (int i = 0; i < kMetricEntries; ++i) ComboAdd(IDC_METRIC, std::to_wstring(i));
+    for (const wchar_t* pszLanguage : kLanguageEntries) ComboAdd(IDC_LANGUAGE_LIST, pszLanguage);
+}
+
+// Profiles and options arrive with the configuration file support.
+void CVorlIPDlg::LoadConfiguration() {}
+
+void CVorlIPDlg::ResetForm() {
+    ComboSetCurSel(IDC_NIC_LIST, -1);
+    SetItemText(IDC_NIC_INFO, L"N/A");
+}
+
+void CVorlIPDlg::FillAdapterList() {
+    for (int32_t i = 0; i < m_IPHelper.m_nCount; ++i) {
+        ComboAdd(IDC_NIC_LIST, m_IPHelper.m_pNICs[i].nicname);
+    }
+}
+
+// Printer names join this list with the spooler support; the last entry is always this one.
+void CVorlIPDlg::FillPrinterList() { ComboAdd(IDC_PRINTER_LIST, kNoPrinterEntry); }
+
+void CVorlIPDlg::CreateBusyWindow() {
+    m_pProcessingDlg = std::make_unique<CProcessingDlg>();
+    m_pProcessingDlg->Create(m_hWnd);
+}
+
+void CVorlIPDlg::ShowFirstProfileOrAdapter() {
+    if (ComboCount(IDC_NIC_LIST) > 0) {
+        ComboSetCurSel(IDC_NIC_LIST, 0);
+        OnNicSelChange();
+    }
+}
+
+// The caption and control texts per language arrive with the language tables.
+void CVorlIPDlg::ApplyLanguage(int) {}
+
+void CVorlIPDlg::RegisterGlobalHotKey() {
+    // A failed registration (another program owns the key) is not worth a message.
+    ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, kHotKeyVirtualKey);
+}
+
+// The once-per-start update check arrives with the update support.
+void CVorlIPDlg::StartUpdateCheck() {}
+
+void CVorlIPDlg::OnNicSelChange() {
+    const int nSel = ComboGetCurSel(IDC_NIC_LIST);
+    if (nSel < 0 || nSel >= m_IPHelper.m_nCount) return;
+    m_nSelectedNic = nSel;
+}
+
+// Enter never closes the main window.
+void CVorlIPDlg::OnOK() {}
+
+// Escape arrives as IDCANCEL and is routed through the command table to OnExitAnyway.
+void CVorlIPDlg::OnCancel() { OnExitAnyway(); }
+
+// Until the terminate dialog exists, every request to leave acts as its "Terminate" choice.
+void CVorlIPDlg::OnExitAnyway() {
+    ReleaseResources();
+    EndDialog(IDCANCEL);
+}
+
+void CVorlIPDlg::OnCheckModificationsAndExit() {
+    ReleaseResources();
+    EndDialog(IDOK);
+}
+
+INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {
+    if (uMsg == WM_CLOSE) {
+        OnExitAnyway();
+        bHandled = true;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CVorlIPDlg::ReleaseResources() {
+    if (m_bReleased) return;
+    m_bReleased = true;
+    // 1. search dialog (created on first use; none yet)
+    g_TrayIcon.RemoveIcon(m_hWnd);
+    // 3-6. command runner, section list, printer list and help dialog join as they are built.
+    if (m_pProcessingDlg) {
+        m_pProcessingDlg->DestroyWindow();
+        m_pProcessingDlg.reset();
+    }
+}

@@ -1,0 +1,28 @@
+// Text forms of addresses as the program shows and stores them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Parses strict dotted-decimal IPv4 text ("10.0.0.1"): four numbers 0-255, nothing else.
+bool ParseDottedQuad(std::wstring_view text, uint8_t bytes[4]);
+
+// "%d.%d.%d.%d" of the four bytes, first to last.
+std::wstring FormatDottedQuad(const uint8_t bytes[4]);
+
+// Each byte as two lowercase hex digits, joined by "-": 00-1a-2b-3c-4d-5e.
+std::wstring FormatMacAddress(const uint8_t* bytes, size_t length);
+
+// Copies text into a fixed character array, keeping at most nKeep characters and always
+// terminating (nKeep is clamped to the array's capacity minus one).
+void CopyField(wchar_t* dst, size_t nCapacity, std::wstring_view text, size_t nKeep = SIZE_MAX);
+
+template <size_t N>
+void CopyField(wchar_t (&dst)[N], std::wstring_view text, size_t nKeep = SIZE_MAX) {
+    CopyField(dst, N, text, nKeep);
+}
+
+// Widens ASCII / narrow text byte for byte (adapter names and dotted addresses are ASCII).
+std::wstring WidenAscii(std::string_view text);

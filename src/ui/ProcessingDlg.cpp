@@ -1,0 +1,5 @@
+#include "ui/ProcessingDlg.h"
+
+#include "resource.h"
+
+CProcessingDlg::CProcessingDlg() : win::Dialog(IDD_PROCESSING) {}

@@ -1,0 +1,196 @@
+#include "win/Dialog.h"
+
+#include <commctrl.h>
+
+#include "net/AddressText.h"
+
+namespace win {
+
+Dialog::Dialog(UINT nTemplateId) : m_nTemplateId(nTemplateId) {}
+
+Dialog::~Dialog() {
+    if (m_hWnd) {
+        // Late messages must not reach an object that no longer exists.
+        ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+        if (!m_bModal) ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+    }
+}
+
+INT_PTR Dialog::DoModal(HWND hParent) {
+    m_bModal = true;
+    INT_PTR nResult = ::DialogBoxParamW(::GetModuleHandleW(nullptr),
+                                        MAKEINTRESOURCEW(m_nTemplateId), hParent, StaticProc,
+                                        reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    return nResult;
+}
+
+bool Dialog::Create(HWND hParent) {
+    m_bModal = false;
+    HWND hWnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId),
+                                     hParent, StaticProc, reinterpret_cast<LPARAM>(this));
+    return hWnd != nullptr;
+}
+
+void Dialog::DestroyWindow() {
+    if (m_hWnd && !m_bModal) {
+        HWND hWnd = m_hWnd;
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+        m_hWnd = nullptr;
+        ::DestroyWindow(hWnd);
+    }
+}
+
+void Dialog::EndDialog(INT_PTR nResult) {
+    if (!m_hWnd) return;
+    if (m_bModal) {
+        ::EndDialog(m_hWnd, nResult);
+    } else {
+        ::ShowWindow(m_hWnd, SW_HIDE);
+    }
+}
+
+INT_PTR CALLBACK Dialog::StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (uMsg == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->m_hWnd = hWnd;
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    }
+    if (!self) return FALSE;
+    // Exceptions never cross into the system's window procedure.
+    try {
+        return self->Proc(uMsg, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR Dialog::Proc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    switch (uMsg) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+        case WM_COMMAND: {
+            const int nId = LOWORD(wParam);
+            const int nCode = HIWORD(wParam);
+            if (DispatchCommand(nId, nCode)) return TRUE;
+            if (nCode == BN_CLICKED && nId == IDOK) {
+                OnOK();
+                return TRUE;
+            }
+            if (nCode == BN_CLICKED && nId == IDCANCEL) {
+                OnCancel();
+                return TRUE;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    bool bHandled = false;
+    INT_PTR nResult = OnMessage(uMsg, wParam, lParam, bHandled);
+    return bHandled ? nResult : FALSE;
+}
+
+INT_PTR Dialog::OnMessage(UINT, WPARAM, LPARAM, bool& bHandled) {
+    bHandled = false;
+    return 0;
+}
+
+bool Dialog::DispatchCommand(int nId, int nCode) {
+    for (const CommandEntry& entry : m_Commands) {
+        if (entry.nId == nId && entry.nCode == nCode) {
+            entry.handler();
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring Dialog::GetItemText(int nId) const {
+    HWND hItem = GetItem(nId);
+    if (!hItem) return {};
+    const int nLength = ::GetWindowTextLengthW(hItem);
+    std::wstring text(static_cast<size_t>(nLength) + 1, L'\0');
+    const int nCopied = ::GetWindowTextW(hItem, text.data(), nLength + 1);
+    text.resize(nCopied > 0 ? static_cast<size_t>(nCopied) : 0);
+    return text;
+}
+
+void Dialog::SetItemText(int nId, const std::wstring& text) {
+    ::SetDlgItemTextW(m_hWnd, nId, text.c_str());
+}
+
+void Dialog::EnableItem(int nId, bool bEnable) { ::EnableWindow(GetItem(nId), bEnable); }
+
+bool Dialog::IsItemEnabled(int nId) const { return ::IsWindowEnabled(GetItem(nId)) != FALSE; }
+
+void Dialog::ShowItem(int nId, bool bShow) { ::ShowWindow(GetItem(nId), bShow ? SW_SHOW : SW_HIDE); }
+
+bool Dialog::IsChecked(int nId) const {
+    return ::IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED;
+}
+
+void Dialog::CheckButton(int nId, bool bCheck) {
+    ::CheckDlgButton(m_hWnd, nId, bCheck ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int Dialog::ComboAdd(int nId, const std::wstring& text) {
+    return static_cast<int>(
+        ::SendDlgItemMessageW(m_hWnd, nId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void Dialog::ComboReset(int nId) { ::SendDlgItemMessageW(m_hWnd, nId, CB_RESETCONTENT, 0, 0); }
+
+int Dialog::ComboCount(int nId) const {
+    return static_cast<int>(::SendDlgItemMessageW(m_hWnd, nId, CB_GETCOUNT, 0, 0));
+}
+
+int Dialog::ComboGetCurSel(int nId) const {
+    return static_cast<int>(::SendDlgItemMessageW(m_hWnd, nId, CB_GETCURSEL, 0, 0));
+}
+
+void Dialog::ComboSetCurSel(int nId, int nIndex) {
+    ::SendDlgItemMessageW(m_hWnd, nId, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+}
+
+std::wstring Dialog::ComboGetItemText(int nId, int nIndex) const {
+    const LRESULT nLength = ::SendDlgItemMessageW(m_hWnd, nId, CB_GETLBTEXTLEN, nIndex, 0);
+    if (nLength == CB_ERR) return {};
+    std::wstring text(static_cast<size_t>(nLength) + 1, L'\0');
+    ::SendDlgItemMessageW(m_hWnd, nId, CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(nLength));
+    return text;
+}
+
+IpField Dialog::GetIp(int nId) const {
+    IpField field;
+    DWORD dwAddress = 0;
+    const LRESULT nFilled =
+        ::SendDlgItemMessageW(m_hWnd, nId, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&dwAddress));
+    field.bytes[0] = static_cast<BYTE>(FIRST_IPADDRESS(dwAddress));
+    field.bytes[1] = static_cast<BYTE>(SECOND_IPADDRESS(dwAddress));
+    field.bytes[2] = static_cast<BYTE>(THIRD_IPADDRESS(dwAddress));
+    field.bytes[3] = static_cast<BYTE>(FOURTH_IPADDRESS(dwAddress));
+    field.state = nFilled == 0   ? IpFieldState::Blank
+                  : nFilled < 4 ? IpFieldState::Partial
+                                : IpFieldState::Complete;
+    return field;
+}
+
+void Dialog::SetIp(int nId, const std::wstring& dotted) {
+    uint8_t bytes[4];
+    if (!ParseDottedQuad(dotted, bytes)) {
+        ClearIp(nId);
+        return;
+    }
+    ::SendDlgItemMessageW(m_hWnd, nId, IPM_SETADDRESS, 0,
+                          MAKEIPADDRESS(bytes[0], bytes[1], bytes[2], bytes[3]));
+}
+
+void Dialog::ClearIp(int nId) { ::SendDlgItemMessageW(m_hWnd, nId, IPM_CLEARADDRESS, 0, 0); }
+
+}  // namespace win

@@ -1,0 +1,95 @@
+// A thin dialog base bound to one template id. The static procedure stores `this` when the dialog
+// is created and forwards to virtual handlers; commands are dispatched from a table of
+// (control id, notification) to member functions so that a dialog reads like its message map.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace win {
+
+// What an IP address control holds: nothing, some of the four fields, or all four.
+enum class IpFieldState { Blank, Partial, Complete };
+
+struct IpField {
+    IpFieldState state = IpFieldState::Blank;
+    BYTE bytes[4] = {0, 0, 0, 0};
+};
+
+class Dialog {
+public:
+    explicit Dialog(UINT nTemplateId);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog modally; returns the value passed to EndDialog, or -1 when it could not be
+    // created.
+    INT_PTR DoModal(HWND hParent = nullptr);
+    // Creates the dialog modeless (hidden unless the template says WS_VISIBLE).
+    bool Create(HWND hParent = nullptr);
+    void DestroyWindow();
+    void EndDialog(INT_PTR nResult);
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    UINT GetTemplateId() const { return m_nTemplateId; }
+    bool IsModal() const { return m_bModal; }
+
+    // Control helpers; all take the control id.
+    HWND GetItem(int nId) const { return ::GetDlgItem(m_hWnd, nId); }
+    std::wstring GetItemText(int nId) const;
+    void SetItemText(int nId, const std::wstring& text);
+    void EnableItem(int nId, bool bEnable);
+    bool IsItemEnabled(int nId) const;
+    void ShowItem(int nId, bool bShow);
+    bool IsChecked(int nId) const;
+    void CheckButton(int nId, bool bCheck);
+
+    int ComboAdd(int nId, const std::wstring& text);
+    void ComboReset(int nId);
+    int ComboCount(int nId) const;
+    int ComboGetCurSel(int nId) const;
+    void ComboSetCurSel(int nId, int nIndex);
+    std::wstring ComboGetItemText(int nId, int nIndex) const;
+
+    IpField GetIp(int nId) const;
+    // Sets an IP address control from dotted-decimal text; empty or unparsable text blanks it.
+    void SetIp(int nId, const std::wstring& dotted);
+    void ClearIp(int nId);
+
+protected:
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // Enter and Escape arrive as IDOK and IDCANCEL; both end the dialog unless overridden.
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Everything that the command table and the base do not handle. Set bHandled to consume it.
+    virtual INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+
+    template <class T>
+    void OnCommandMap(int nId, int nCode, void (T::*pfn)()) {
+        T* self = static_cast<T*>(this);
+        m_Commands.push_back({nId, nCode, [self, pfn] { (self->*pfn)(); }});
+    }
+
+    HWND m_hWnd = nullptr;
+
+private:
+    struct CommandEntry {
+        int nId;
+        int nCode;
+        std::function<void()> handler;
+    };
+
+    static INT_PTR CALLBACK StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+    INT_PTR Proc(UINT uMsg, WPARAM wParam, LPARAM lParam);
+    bool DispatchCommand(int nId, int nCode);
+
+    UINT m_nTemplateId;
+    bool m_bModal = false;
+    std::vector<CommandEntry> m_Commands;
+};
+
+}  // namespace win

@@ -1,0 +1,70 @@
+// Drives VorlIP.exe from a separate process the way a user would: finds its windows by caption,
+// operates controls by id with window messages, reads texts, answers message boxes and takes
+// screenshots.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A scratch folder with its own copy of VorlIP.exe, so each test starts without an INI file.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::wstring& testName);
+    const std::wstring& Path() const { return m_path; }
+    std::wstring ExePath() const { return m_path + L"\\VorlIP.exe"; }
+    std::wstring IniPath() const { return m_path + L"\\vorlip_configure.ini"; }
+
+private:
+    std::wstring m_path;
+};
+
+class App {
+public:
+    App() = default;
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    bool Start(const std::wstring& exePath);
+    // Waits for the process to end; returns its exit code, or STILL_ACTIVE after the timeout.
+    DWORD WaitExit(DWORD dwMilliseconds = 10000);
+    bool IsRunning() const;
+    DWORD ProcessId() const { return m_pi.dwProcessId; }
+
+    // A top-level visible window of this process whose caption matches exactly.
+    HWND WaitWindow(const std::wstring& caption, DWORD dwMilliseconds = 15000) const;
+    // The next message box of this process (class #32770 with a static 0xFFFF); null on timeout.
+    HWND WaitMessageBox(DWORD dwMilliseconds = 15000) const;
+    // Text of a message box, and a press of one of its buttons.
+    static std::wstring MessageBoxText(HWND hBox);
+    static void PressButton(HWND hDialog, int nId);
+    // Verifies no message box is open right now.
+    HWND FindMessageBox() const;
+
+private:
+    PROCESS_INFORMATION m_pi{};
+};
+
+std::wstring WindowText(HWND hWnd);
+std::wstring ItemText(HWND hDialog, int nId);
+std::vector<std::wstring> ComboItems(HWND hDialog, int nId);
+int ComboSelection(HWND hDialog, int nId);
+// Selects an entry the way a click does: the selection, then the notification the program gets.
+void SelectCombo(HWND hDialog, int nId, int nIndex);
+void ClickButton(HWND hDialog, int nId);
+// Posts a key press to a control, so it goes through the dialog's own keyboard handling.
+void PressKey(HWND hDialog, int nFocusId, UINT vk);
+// Reads an IP address control through its four child edits ("" when all four are empty).
+std::wstring IpText(HWND hDialog, int nId);
+
+// Saves the screen as a PNG in the screenshot folder (VORLIP_SHOTS or the current folder).
+std::wstring SaveScreenshot(const std::wstring& name);
+
+// Lets the other process work: pumps this thread's messages for the given time.
+void Pause(DWORD dwMilliseconds);
+
+}  // namespace e2e

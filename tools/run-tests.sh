@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Runs every level of tests: native unit tests (sanitizers), the same unit tests under Wine, the
+# Win32 tests inside network namespaces, and the end-to-end driver on a virtual screen. Creates
+# and removes its own fixtures. Ends with one "N passed, N failed" line.
+set -uo pipefail
+BUILD=${1:-build}
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+cd "$ROOT"
+B="$ROOT/$BUILD"
+RIG="$ROOT/tools/rig"
+RESULTS="$B/test-results"
+SHOTS="$B/screenshots"
+rm -rf "$RESULTS" "$SHOTS" "$B/e2e-scratch"
+mkdir -p "$RESULTS" "$SHOTS" "$B/e2e-scratch"
+
+export WINEPREFIX="$B/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+winpath() { echo "Z:${1//\//\\}"; }
+
+passed=0
+failed=0
+broken=()
+
+# Adds up GoogleTest's summary lines of one log; a run that died before its summary counts as a
+# failure of its own.
+tally() {
+  local name=$1 log=$2 rc=$3 p f
+  p=$(grep -aoE '^\[  PASSED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
+  f=$(grep -aoE '^\[  FAILED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
+  passed=$((passed + p))
+  failed=$((failed + f))
+  if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
+    failed=$((failed + 1))
+    broken+=("$name (exit $rc, see $log)")
+  fi
+  printf '%-28s %4d passed, %d failed\n' "$name" "$p" "$f"
+  if [ "$f" -gt 0 ]; then grep -aE '^\[  FAILED  \]|Failure|error:' "$log" | head -40; fi
+}
+
+run() {  # run NAME COMMAND...
+  local name=$1; shift
+  local log="$RESULTS/$name.log"
+  "$@" >"$log" 2>&1
+  tally "$name" "$log" $?
+}
+
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
+  "$RIG/xvfb.sh" stop 77 >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+echo "== native unit tests (AddressSanitizer, UBSan)"
+run native-unit ctest --test-dir "$B/native" -V
+
+echo "== Wine prefix"
+"$RIG/wine-prefix.sh" "$WINEPREFIX"
+wineserver -k >/dev/null 2>&1 || true
+
+echo "== unit tests under Wine"
+run wine-unit ctest --test-dir "$B/win" -V -R '^wine\.'
+wineserver -k >/dev/null 2>&1 || true
+
+# The fixture: two links with known names, MACs and addresses, one up and one down, and three
+# DNS servers of which the inventory keeps two.
+"$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
+"$RIG/netns.sh" up vorl-inv \
+  vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
+  vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
+"$RIG/netns.sh" dns vorl-inv 10.77.1.53 10.77.1.54 10.77.1.55
+"$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
+"$RIG/netns.sh" up vorl-empty
+
+echo "== Win32 tests under Wine (network namespaces)"
+run winapi "$RIG/in-ns.sh" vorl-inv wine64 "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
+wineserver -k >/dev/null 2>&1 || true
+run winapi-empty "$RIG/in-ns.sh" vorl-empty wine64 "$B/win/winapi_tests.exe" \
+  --gtest_filter='EmptyInventory.*'
+wineserver -k >/dev/null 2>&1 || true
+
+echo "== end-to-end tests (virtual screen)"
+"$RIG/xvfb.sh" start 77
+export DISPLAY=:77
+export VORLIP_EXE=$(winpath "$B/win/VorlIP.exe")
+export VORLIP_SHOTS=$(winpath "$SHOTS")
+export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
+VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi \
+  run e2e "$RIG/in-ns.sh" vorl-inv wine64 "$B/win/e2e_driver.exe" --gtest_filter='-EmptyInventory.*'
+wineserver -k >/dev/null 2>&1 || true
+run e2e-empty "$RIG/in-ns.sh" vorl-empty wine64 "$B/win/e2e_driver.exe" \
+  --gtest_filter='EmptyInventory.*'
+wineserver -k >/dev/null 2>&1 || true
+
+echo "screenshots: $SHOTS"
+for b in "${broken[@]}"; do echo "broken: $b"; done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
