@@ -73,9 +73,9 @@ wineserver -k >/dev/null 2>&1 || true
 "$RIG/netns.sh" up vorl-empty
 
 echo "== Win32 tests under Wine (network namespaces)"
-run winapi "$RIG/in-ns.sh" vorl-inv wine64 "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
+run winapi "$RIG/in-ns.sh" vorl-inv wine "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
-run winapi-empty "$RIG/in-ns.sh" vorl-empty wine64 "$B/win/winapi_tests.exe" \
+run winapi-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/winapi_tests.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 
@@ -86,9 +86,9 @@ export VORLIP_EXE=$(winpath "$B/win/VorlIP.exe")
 export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi \
-  run e2e "$RIG/in-ns.sh" vorl-inv wine64 "$B/win/e2e_driver.exe" --gtest_filter='-EmptyInventory.*'
+  run e2e "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" --gtest_filter='-EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
-run e2e-empty "$RIG/in-ns.sh" vorl-empty wine64 "$B/win/e2e_driver.exe" \
+run e2e-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 
