@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/PrivateProfile.h"
 #include "resource.h"
 #include "ui/ProcessingDlg.h"
 #include "ui/VorlTrayIcon.h"
@@ -31,6 +32,15 @@ CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
     OnCommandMap(IDCANCEL, BN_CLICKED, &CVorlIPDlg::OnExitAnyway);
     OnCommandMap(IDC_EXIT_CHECK, BN_CLICKED, &CVorlIPDlg::OnCheckModificationsAndExit);
     OnCommandMap(IDC_NIC_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnNicSelChange);
+    OnCommandMap(IDC_TITLE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnTitleSelChange);
+    OnCommandMap(IDC_USE_DHCP_IP, BN_CLICKED, &CVorlIPDlg::OnDhcpIp);
+    OnCommandMap(IDC_USE_STATIC_IP, BN_CLICKED, &CVorlIPDlg::OnStaticIp);
+    OnCommandMap(IDC_USE_DHCP_DNS, BN_CLICKED, &CVorlIPDlg::OnDhcpDns);
+    OnCommandMap(IDC_USE_STATIC_DNS, BN_CLICKED, &CVorlIPDlg::OnStaticDns);
+    OnCommandMap(IDC_AUTOCONF_CHECK, BN_CLICKED, &CVorlIPDlg::OnAutoConfigCheck);
+    OnCommandMap(IDC_SAVE, BN_CLICKED, &CVorlIPDlg::SaveProfile);
+    OnCommandMap(IDC_DELETE, BN_CLICKED, &CVorlIPDlg::DeleteProfile);
+    OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -53,7 +63,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     FillPrinterList();
     CreateBusyWindow();
     ShowFirstProfileOrAdapter();
-    ApplyLanguage(0);
+    ApplyLanguage(m_Options.language);
     RegisterGlobalHotKey();
     StartUpdateCheck();
     return TRUE;
@@ -87,14 +97,6 @@ void CVorlIPDlg::BindFormControls() {
     for (const wchar_t* pszLanguage : kLanguageEntries) ComboAdd(IDC_LANGUAGE_LIST, pszLanguage);
 }
 
-// Profiles and options arrive with the configuration file support.
-void CVorlIPDlg::LoadConfiguration() {}
-
-void CVorlIPDlg::ResetForm() {
-    ComboSetCurSel(IDC_NIC_LIST, -1);
-    SetItemText(IDC_NIC_INFO, L"N/A");
-}
-
 void CVorlIPDlg::FillAdapterList() {
     for (int32_t i = 0; i < m_IPHelper.m_nCount; ++i) {
         ComboAdd(IDC_NIC_LIST, m_IPHelper.m_pNICs[i].nicname);
@@ -110,7 +112,9 @@ void CVorlIPDlg::CreateBusyWindow() {
 }
 
 void CVorlIPDlg::ShowFirstProfileOrAdapter() {
-    if (ComboCount(IDC_NIC_LIST) > 0) {
+    if (!profiles.empty()) {
+        ShowProfile(0);
+    } else if (ComboCount(IDC_NIC_LIST) > 0) {
         ComboSetCurSel(IDC_NIC_LIST, 0);
         OnNicSelChange();
     }
@@ -120,18 +124,13 @@ void CVorlIPDlg::ShowFirstProfileOrAdapter() {
 void CVorlIPDlg::ApplyLanguage(int) {}
 
 void CVorlIPDlg::RegisterGlobalHotKey() {
+    if (!m_Options.useglobalhotkey) return;
     // A failed registration (another program owns the key) is not worth a message.
     ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, kHotKeyVirtualKey);
 }
 
 // The once-per-start update check arrives with the update support.
 void CVorlIPDlg::StartUpdateCheck() {}
-
-void CVorlIPDlg::OnNicSelChange() {
-    const int nSel = ComboGetCurSel(IDC_NIC_LIST);
-    if (nSel < 0 || nSel >= m_IPHelper.m_nCount) return;
-    m_nSelectedNic = nSel;
-}
 
 // Enter never closes the main window.
 void CVorlIPDlg::OnOK() {}
@@ -164,7 +163,8 @@ void CVorlIPDlg::ReleaseResources() {
     m_bReleased = true;
     // 1. search dialog (created on first use; none yet)
     g_TrayIcon.RemoveIcon(m_hWnd);
-    // 3-6. command runner, section list, printer list and help dialog join as they are built.
+    // The command runner, printer list and help dialog join this sequence as they are built.
+    m_pIniSectionList.reset();
     if (m_pProcessingDlg) {
         m_pProcessingDlg->DestroyWindow();
         m_pProcessingDlg.reset();

@@ -5,13 +5,19 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 #include <vector>
 
+#include "config/ConfigKeys.h"
+#include "config/FormToProfile.h"
 #include "net/IPHelper.h"
 #include "net/NICs.h"
 #include "win/Dialog.h"
 
 class CProcessingDlg;
+namespace platform {
+struct IniSectionList;
+}
 
 class CVorlIPDlg : public win::Dialog {
 public:
@@ -23,8 +29,27 @@ public:
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
 
+    // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp).
+    void LoadConfiguration();
+    void SaveProfile();
+    void DeleteProfile();
+    void WriteOptions();
+    void RewriteConfiguration();
+    // Validates the form; with a record, also fills it. Shows the form's messages.
+    bool FormToProfile(Profile* pProfile, bool bTitleOptional);
+
+    // The form (VorlIPDlgForm.cpp).
+    void ShowProfile(int nIndex);
+    void UpdateAddressControls();
+    void ClearAddressControls();
+    void ResetForm();
+    void OnAutoConfigCheck();
+    void UpdateNicInformation();
+
     IPHelper m_IPHelper;
     std::vector<Profile> profiles;
+    Options m_Options;
+    std::unique_ptr<platform::IniSectionList> m_pIniSectionList;
     NICs m_Current{};
     int m_nSelectedNic = 0;
     int m_bVisible = 1;
@@ -41,8 +66,6 @@ private:
     // Start-up steps, in the order OnInitDialog runs them.
     void SetupIconButtons();
     void BindFormControls();
-    void LoadConfiguration();
-    void ResetForm();
     void FillAdapterList();
     void FillPrinterList();
     void CreateBusyWindow();
@@ -55,6 +78,14 @@ private:
     void OnExitAnyway();
     void OnCheckModificationsAndExit();
     void OnNicSelChange();
+    void OnTitleSelChange();
+    void OnDhcpIp();
+    void OnStaticIp();
+    void OnDhcpDns();
+    void OnStaticDns();
+    void SelectProfileAdapter(int nIndex);
+    ProfileForm GatherForm() const;
+    std::span<const NICs> Inventory() const;
 
     void ReportMessage(const std::wstring& text);
 

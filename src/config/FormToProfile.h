@@ -6,16 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "net/AddressText.h"
 #include "net/NICs.h"
 
 // How many of an IP address control's four fields hold a number.
-enum class AddressFill { Blank, Partial, Complete };
-
-struct AddressInput {
-    AddressFill fill = AddressFill::Blank;
-    uint8_t bytes[4] = {};  // first field first; meaningful when fill is Complete
-};
-
 struct ProfileForm {
     std::wstring title;   // title combo box text
     std::wstring metric;  // gateway metric combo box text

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "net/AddressText.h"
 
 namespace win {
 
@@ -166,8 +165,8 @@ std::wstring Dialog::ComboGetItemText(int nId, int nIndex) const {
     return text;
 }
 
-IpField Dialog::GetIp(int nId) const {
-    IpField field;
+AddressInput Dialog::GetIp(int nId) const {
+    AddressInput field;
     DWORD dwAddress = 0;
     const LRESULT nFilled =
         ::SendDlgItemMessageW(m_hWnd, nId, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&dwAddress));
@@ -175,9 +174,9 @@ IpField Dialog::GetIp(int nId) const {
     field.bytes[1] = static_cast<BYTE>(SECOND_IPADDRESS(dwAddress));
     field.bytes[2] = static_cast<BYTE>(THIRD_IPADDRESS(dwAddress));
     field.bytes[3] = static_cast<BYTE>(FOURTH_IPADDRESS(dwAddress));
-    field.state = nFilled == 0   ? IpFieldState::Blank
-                  : nFilled < 4 ? IpFieldState::Partial
-                                : IpFieldState::Complete;
+    field.fill = nFilled == 0  ? AddressFill::Blank
+                 : nFilled < 4 ? AddressFill::Partial
+                               : AddressFill::Complete;
     return field;
 }
 

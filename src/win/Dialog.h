@@ -9,15 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "net/AddressText.h"
+
 namespace win {
-
-// What an IP address control holds: nothing, some of the four fields, or all four.
-enum class IpFieldState { Blank, Partial, Complete };
-
-struct IpField {
-    IpFieldState state = IpFieldState::Blank;
-    BYTE bytes[4] = {0, 0, 0, 0};
-};
 
 class Dialog {
 public:
@@ -55,7 +49,7 @@ public:
     void ComboSetCurSel(int nId, int nIndex);
     std::wstring ComboGetItemText(int nId, int nIndex) const;
 
-    IpField GetIp(int nId) const;
+    AddressInput GetIp(int nId) const;
     // Sets an IP address control from dotted-decimal text; empty or unparsable text blanks it.
     void SetIp(int nId, const std::wstring& dotted);
     void ClearIp(int nId);
