@@ -41,6 +41,7 @@ CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
     OnCommandMap(IDC_SAVE, BN_CLICKED, &CVorlIPDlg::SaveProfile);
     OnCommandMap(IDC_DELETE, BN_CLICKED, &CVorlIPDlg::DeleteProfile);
     OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
+    OnCommandMap(IDC_EXPAND, BN_CLICKED, &CVorlIPDlg::ToggleExpand);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -49,6 +50,9 @@ void CVorlIPDlg::ReportMessage(const std::wstring& text) { win::ShowMessage(m_hW
 
 BOOL CVorlIPDlg::OnInitDialog() {
     win::Dialog::OnInitDialog();
+    // The size message sent while the window is created never reaches a dialog procedure; this
+    // is where the window first learns its size.
+    OnSize();
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     SetupIconButtons();
@@ -150,12 +154,17 @@ void CVorlIPDlg::OnCheckModificationsAndExit() {
 }
 
 INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {
-    if (uMsg == WM_CLOSE) {
-        OnExitAnyway();
-        bHandled = true;
-        return TRUE;
+    switch (uMsg) {
+        case WM_CLOSE:
+            OnExitAnyway();
+            bHandled = true;
+            return TRUE;
+        case WM_SIZE:
+            OnSize();
+            return FALSE;
+        default:
+            return FALSE;
     }
-    return FALSE;
 }
 
 void CVorlIPDlg::ReleaseResources() {

@@ -45,6 +45,7 @@ public:
     void ResetForm();
     void OnAutoConfigCheck();
     void UpdateNicInformation();
+    void ToggleExpand();
 
     IPHelper m_IPHelper;
     std::vector<Profile> profiles;
@@ -84,6 +85,7 @@ private:
     void OnDhcpDns();
     void OnStaticDns();
     void SelectProfileAdapter(int nIndex);
+    void OnSize();
     ProfileForm GatherForm() const;
     std::span<const NICs> Inventory() const;
 

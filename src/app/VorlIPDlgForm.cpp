@@ -4,6 +4,7 @@
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
 #include "resource.h"
+#include "ui/WindowSizes.h"
 
 namespace {
 constexpr int kIpControls[] = {IDC_IP, IDC_SUBNET, IDC_GATEWAY, IDC_DNS, IDC_DNS2};
@@ -144,4 +145,39 @@ void CVorlIPDlg::ResetForm() {
     SetItemText(IDC_NIC_INFO, L"N/A");
     CheckButton(IDC_AUTOCONF_CHECK, false);
     SetItemText(IDC_AUTOCONF_URL, L"");
+}
+
+namespace {
+
+int ScreenDpiX() {
+    HDC hScreen = ::GetDC(nullptr);
+    const int nDpi = ::GetDeviceCaps(hScreen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, hScreen);
+    return nDpi;
+}
+
+}  // namespace
+
+// The template is sized for every panel at once; the first size message of the process makes the
+// window show the left panel only, in the screen's top-left corner.
+void CVorlIPDlg::OnSize() {
+    static bool s_bFirstSizeSeen = false;
+    if (s_bFirstSizeSeen) return;
+    s_bFirstSizeSeen = true;
+    if (const auto size = StartSizeForDpi(ScreenDpiX())) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, size->cx, size->cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void CVorlIPDlg::ToggleExpand() {
+    const int nDpi = ScreenDpiX();
+    m_bExpanded = !m_bExpanded;
+    SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
+    const auto geometry = ExpandGeometryFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);
+    if (!geometry) return;
+    POINT clientTopLeft = {0, 0};
+    ::ClientToScreen(m_hWnd, &clientTopLeft);
+    ::SetWindowPos(m_hWnd, nullptr, clientTopLeft.x - kExpandFrameWidth,
+                   clientTopLeft.y - geometry->dy, geometry->size.cx, geometry->size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
