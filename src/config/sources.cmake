@@ -3,6 +3,4 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/ConfigReader.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ConfigWriter.cpp
      ${CMAKE_CURRENT_LIST_DIR}/FormToProfile.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/SectionNames.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/../ui/LanguageTexts.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/../ui/TrayMenuModel.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/SectionNames.cpp)

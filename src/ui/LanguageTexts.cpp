@@ -1,6 +1,7 @@
 #include "ui/LanguageTexts.h"
 
 #include "config/ConfigKeys.h"
+#include "resource.h"
 
 namespace {
 
@@ -32,10 +33,101 @@ constexpr const wchar_t* kMessages[kMessageCount][kLanguageCount] = {
     },
 };
 
+constexpr const wchar_t* kCaptionPrefixes[kLanguageCount] = {
+    L"VorlIP FREE ",
+    L"VorlIP 프리 ",
+    L"VorlIP フリー ",
+};
+
+struct CaptionRow {
+    int nId;
+    const wchar_t* captions[kLanguageCount];
+};
+
+// The order is the order in which the captions are set. The parked controls are captioned too,
+// so their rows stay even though nobody sees them.
+constexpr CaptionRow kCaptionRows[kCaptionedControlCount] = {
+    {IDC_DEFAULT_NETWORK_GROUP,
+     {L"Default Network Setting", L"기본 네트워크 설정", L"基本ネットワーク設定"}},
+    {IDC_TITLE_LABEL, {L"Title", L"세팅 이름", L"セット名"}},
+    {IDC_NIC_LABEL, {L"NIC", L"NIC", L"NIC"}},
+    {IDC_DHCP_LABEL, {L"DHCP", L"DHCP", L"DHCP"}},
+    {IDC_USE_DHCP_IP, {L"Use DHCP IP", L"DHCP 사용하기", L"DHCP使用"}},
+    {IDC_USE_STATIC_IP, {L"Use Static IP", L"고정 IP 사용하기", L"固定IP使用"}},
+    {IDC_IP_LABEL, {L"IP Address", L"IP 주소", L"IPアドレス"}},
+    {IDC_SUBNET_LABEL, {L"Subnet Mask", L"서브넷마스크", L"サブネットマスク"}},
+    {IDC_GATEWAY_LABEL, {L"GateWay", L"게이트웨이", L"ゲートウェイ"}},
+    {IDC_USE_DHCP_DNS, {L"Use DHCP DNS", L"DHCP 사용하기", L"DHCP使用"}},
+    {IDC_USE_STATIC_DNS, {L"Use Static DNS", L"고정 DNS 사용하기", L"固定DNS使用"}},
+    {IDC_DNS_LABEL, {L"DNS Server", L"DNS 서버", L"DNSサーバ"}},
+    {IDC_DNS2_LABEL, {L"Sub DNS Server", L"보조 DNS 서버", L"補助DNSサーバ"}},
+    {IDC_PRINTER_LABEL, {L"Printer", L"프린터", L"プリンター"}},
+    {IDC_LOAD_CURRENT, {L"Load Cur Info", L"정보 불러오기", L"情報ロード"}},
+    {IDC_SAVE, {L"Save This Info", L"정보 저장하기", L"情報セーブ"}},
+    {IDC_DELETE, {L"Delete This Info", L"정보 삭제하기", L"情報デリート"}},
+    {IDC_OPTION_GROUP, {L"Optional Setting", L"부가기능 설정", L"オプション"}},
+    {IDC_LANGUAGE_LABEL, {L"Select Language", L"언어 선택하기", L"ことばの選擇"}},
+    {IDC_TEMP_DIR_LABEL, {L"Temp. Dir", L"임시폴더", L"臨時のフォルダー"}},
+    {IDC_TEMP_DIR_BROWSE, {L"Browse", L"찾기", L"はく-そう"}},
+    {IDC_START_LOGO,
+     {L"Turn on \"Start Logo Screen\"", L"시작시 로고 띄우기", L"起動時にロゴを表示する"}},
+    {IDC_ANIMATION, {L"Turn on Animation", L"에니메이션 효과 보기", L"Animation効果を表示"}},
+    {IDC_DEBUG_GROUP,
+     {L"Participate in the VorlIP debugging group", L"VorlIP 디버깅 그룹에 참여하기",
+      L"VorlIPのDebugging Groupへの参加"}},
+    {IDC_SAVE_OPTION, {L"Save Option", L"옵션 저장", L"オプションをセーブ"}},
+    {IDC_VISIT, {L"Visit Facebook", L"페이스북", L"Facebook 訪問"}},
+    {IDC_NIC_INFO_GROUP, {L"Current NIC Information", L"현재 NIC 정보", L"現在のNICの情報"}},
+    {IDC_CHANGE_ALL, {L"Change All", L"변경하기", L"IP,Printerを変更する"}},
+    {IDC_EXIT_CHECK,
+     {L"Check Modifications & Exit", L"변경 사항 확인 후 종료", L"変更を確認して終了"}},
+    {IDC_CHANGE_IP_DNS_ONLY, {L"Change IP, DNS Only", L"아이피 바꾸기", L"IPを変更する"}},
+    {IDC_CHANGE_PRINTER_ONLY, {L"Change Printer Only", L"프린터 바꾸기", L"Printerを変更する"}},
+    {IDC_WHATS_NEW, {L"What's New", L"바뀐점", L"アップデート"}},
+    {IDC_ABOUT, {L"Help and Vorl", L"도움말 및 Vorl", L"ヘルプとVorl"}},
+    {IDC_EXIT_ANYWAY, {L"Exit", L"끝내기", L"終了"}},
+    {IDC_AUTOCONF_CHECK,
+     {L"Auto Configuration Script for IE", L"자동 구성 스크립트 for IE",
+      L"Auto Configuration Script for IE"}},
+    {IDC_HIDE_TRAY, {L"Hide to tray", L"트레이로", L"Trayに"}},
+    {IDC_SYSTEM_GROUP, {L"System Option", L"시스템 옵션", L"システムオプション"}},
+    {IDC_START_ON_BOOT, {L"Start on boot", L"부팅시 자동실행", L"起動時に自動実行"}},
+    {IDC_SEARCH, {L"Search", L"검색", L"サーチ"}},
+    {IDC_CHANGE_FORCE,
+     {L"Change event it's disconnected", L"Disconnect 상태에서도 IP 변경하기",
+      L"強制的に変更する"}},
+    {IDC_GLOBAL_HOT_KEY, {L"Use Global Hot Key", L"전역 단축키 사용하기", L"全弾性使用"}},
+};
+
+// Anything but Korean or Japanese reads as English.
+int CaptionColumn(int language) {
+    return language == kLanguageKorean || language == kLanguageJapanese ? language
+                                                                        : kLanguageEnglish;
+}
+
 }  // namespace
 
 std::wstring_view GetLanguageMessage(LanguageMessage message, int language) {
     const int row = static_cast<int>(message);
     if (row < 0 || row >= kMessageCount || language < 0 || language >= kLanguageCount) return {};
     return kMessages[row][language];
+}
+
+std::wstring_view GetCaptionPrefix(int language) {
+    return kCaptionPrefixes[CaptionColumn(language)];
+}
+
+std::wstring GetWindowCaption(int language) {
+    std::wstring caption(GetCaptionPrefix(language));
+    caption += kProgramVersionText;
+    return caption;
+}
+
+std::array<ControlCaption, kCaptionedControlCount> GetControlCaptions(int language) {
+    const int column = CaptionColumn(language);
+    std::array<ControlCaption, kCaptionedControlCount> captions{};
+    for (int k = 0; k < kCaptionedControlCount; ++k) {
+        captions[k] = {kCaptionRows[k].nId, kCaptionRows[k].captions[column]};
+    }
+    return captions;
 }

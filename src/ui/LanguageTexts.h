@@ -2,6 +2,8 @@
 // 1 Korean, 2 Japanese).
 #pragma once
 
+#include <array>
+#include <string>
 #include <string_view>
 
 // Message boxes that exist in all three languages.
@@ -15,3 +17,26 @@ enum class LanguageMessage {
 // The text for language, or an empty view for an index outside the table; callers skip the box
 // (and what it would have led to) when the text is empty.
 std::wstring_view GetLanguageMessage(LanguageMessage message, int language);
+
+// The version shown after the caption prefix in the main window's caption.
+inline constexpr wchar_t kProgramVersionText[] = L"1.3.3.7";
+
+// Main-window controls whose captions follow the language; every other control keeps the
+// caption of its dialog template whatever the language.
+inline constexpr int kCaptionedControlCount = 41;
+
+struct ControlCaption {
+    int nId;
+    std::wstring_view caption;
+};
+
+// "VorlIP FREE " and its Korean and Japanese forms, each ending in a space. An index outside the
+// table gives the English prefix, matching the captions below.
+std::wstring_view GetCaptionPrefix(int language);
+
+// Prefix followed by kProgramVersionText.
+std::wstring GetWindowCaption(int language);
+
+// Control id and caption, in the order the captions are set. Korean for 1, Japanese for 2 and
+// English for any other index, so a stray index still leaves a readable window.
+std::array<ControlCaption, kCaptionedControlCount> GetControlCaptions(int language);
