@@ -4,14 +4,13 @@
 
 #include "platform/PrivateProfile.h"
 #include "resource.h"
+#include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
 #include "ui/VorlTrayIcon.h"
 #include "win/MessageBox.h"
 
 namespace {
 
-constexpr wchar_t kVersionText[] = L"1.3.3.7";
-constexpr wchar_t kCaptionPrefix[] = L"VorlIP FREE ";
 constexpr wchar_t kNoPrinterEntry[] = L"Do not change Printer";
 constexpr int kHotKeyId = 100;
 constexpr UINT kHotKeyVirtualKey = 0x44;  // D
@@ -42,6 +41,7 @@ CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
     OnCommandMap(IDC_DELETE, BN_CLICKED, &CVorlIPDlg::DeleteProfile);
     OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
     OnCommandMap(IDC_EXPAND, BN_CLICKED, &CVorlIPDlg::ToggleExpand);
+    OnCommandMap(IDC_LANGUAGE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnLanguageSelChange);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -56,7 +56,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     SetupIconButtons();
-    ::SetWindowTextW(m_hWnd, (std::wstring(kCaptionPrefix) + kVersionText).c_str());
+    ::SetWindowTextW(m_hWnd, GetWindowCaption(kLanguageEnglish).c_str());
     g_TrayIcon.m_bHidden = 1;
     g_TrayIcon.m_bShowMainItem = 1;
     GetNetworkInformation();
@@ -124,8 +124,21 @@ void CVorlIPDlg::ShowFirstProfileOrAdapter() {
     }
 }
 
-// The caption and control texts per language arrive with the language tables.
-void CVorlIPDlg::ApplyLanguage(int) {}
+void CVorlIPDlg::ApplyLanguage(int nLanguage) {
+    ::SetWindowTextW(m_hWnd, GetWindowCaption(nLanguage).c_str());
+    for (const ControlCaption& row : GetControlCaptions(nLanguage)) {
+        SetItemText(row.nId, std::wstring(row.caption));
+    }
+}
+
+void CVorlIPDlg::OnLanguageSelChange() {
+    const int nSel = ComboGetCurSel(IDC_LANGUAGE_LIST);
+    if (nSel < 0) return;
+    EnableItem(IDC_SAVE_OPTION, true);
+    m_Options.language = nSel;
+    ApplyLanguage(m_Options.language);
+    WriteOptions();
+}
 
 void CVorlIPDlg::RegisterGlobalHotKey() {
     if (!m_Options.useglobalhotkey) return;

@@ -80,6 +80,7 @@ private:
     void OnCheckModificationsAndExit();
     void OnNicSelChange();
     void OnTitleSelChange();
+    void OnLanguageSelChange();
     void OnDhcpIp();
     void OnStaticIp();
     void OnDhcpDns();
