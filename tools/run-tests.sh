@@ -24,8 +24,9 @@ broken=()
 # failure of its own.
 tally() {
   local name=$1 log=$2 rc=$3 p f
-  p=$(grep -aoE '^\[  PASSED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
-  f=$(grep -aoE '^\[  FAILED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
+  # ctest -V prefixes each line of a test's output with "N: ".
+  p=$(sed -nE 's/^([0-9]+: )?\[  PASSED  \] ([0-9]+) tests?\..*/\2/p' "$log" | awk '{s+=$1} END {print s+0}')
+  f=$(sed -nE 's/^([0-9]+: )?\[  FAILED  \] ([0-9]+) tests?, listed below.*/\2/p' "$log" | awk '{s+=$1} END {print s+0}')
   passed=$((passed + p))
   failed=$((failed + f))
   if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
@@ -33,7 +34,7 @@ tally() {
     broken+=("$name (exit $rc, see $log)")
   fi
   printf '%-28s %4d passed, %d failed\n' "$name" "$p" "$f"
-  if [ "$f" -gt 0 ]; then grep -aE '^\[  FAILED  \]|Failure|error:' "$log" | head -40; fi
+  if [ "$f" -gt 0 ]; then grep -aE '\[  FAILED  \]|Failure|error:' "$log" | head -40; fi
 }
 
 run() {  # run NAME COMMAND...
@@ -92,6 +93,8 @@ run e2e-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 
+# The driver writes PNGs without compression; store them compressed.
+mogrify "$SHOTS"/*.png 2>/dev/null || true
 echo "screenshots: $SHOTS"
 for b in "${broken[@]}"; do echo "broken: $b"; done
 echo "$passed passed, $failed failed"
