@@ -302,3 +302,59 @@ void Pause(DWORD dwMilliseconds) {
 }
 
 }  // namespace e2e
+
+namespace e2e {
+
+void SetText(HWND hDialog, int nId, const std::wstring& text) {
+    ::SendDlgItemMessageW(hDialog, nId, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void SetIp(HWND hDialog, int nId, BYTE b0, BYTE b1, BYTE b2, BYTE b3) {
+    ::SendDlgItemMessageW(hDialog, nId, IPM_SETADDRESS, 0, MAKEIPADDRESS(b0, b1, b2, b3));
+}
+
+bool IsEnabled(HWND hDialog, int nId) { return ::IsWindowEnabled(::GetDlgItem(hDialog, nId)); }
+
+bool IsChecked(HWND hDialog, int nId) {
+    return ::SendDlgItemMessageW(hDialog, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::wstring IniValue(const std::wstring& path, const std::wstring& section,
+                      const std::wstring& key) {
+    wchar_t buffer[2048] = {};
+    ::GetPrivateProfileStringW(section.c_str(), key.c_str(), L"<missing>", buffer, 2048,
+                               path.c_str());
+    return buffer;
+}
+
+std::vector<std::wstring> IniSections(const std::wstring& path) {
+    std::vector<wchar_t> buffer(1 << 16);
+    const DWORD n = ::GetPrivateProfileSectionNamesW(buffer.data(),
+                                                     static_cast<DWORD>(buffer.size()), path.c_str());
+    std::vector<std::wstring> names;
+    for (DWORD pos = 0; pos < n;) {
+        std::wstring name(&buffer[pos]);
+        pos += static_cast<DWORD>(name.size()) + 1;
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::string bytes;
+    FILE* f = _wfopen(path.c_str(), L"rb");
+    if (!f) return bytes;
+    char chunk[4096];
+    for (size_t n; (n = fread(chunk, 1, sizeof(chunk), f)) > 0;) bytes.append(chunk, n);
+    fclose(f);
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    if (!f) return;
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+}
+
+}  // namespace e2e

@@ -68,3 +68,22 @@ std::wstring SaveScreenshot(const std::wstring& name);
 void Pause(DWORD dwMilliseconds);
 
 }  // namespace e2e
+
+namespace e2e {
+
+// Types text into a control the way a paste would (WM_SETTEXT); an editable combo box takes it
+// into its edit field.
+void SetText(HWND hDialog, int nId, const std::wstring& text);
+// Fills an IP address control; the value travels in the message itself, so it crosses processes.
+void SetIp(HWND hDialog, int nId, BYTE b0, BYTE b1, BYTE b2, BYTE b3);
+bool IsEnabled(HWND hDialog, int nId);
+bool IsChecked(HWND hDialog, int nId);
+
+// Reads one value of an INI file the way the program does.
+std::wstring IniValue(const std::wstring& path, const std::wstring& section,
+                      const std::wstring& key);
+std::vector<std::wstring> IniSections(const std::wstring& path);
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+
+}  // namespace e2e

@@ -1,51 +1,13 @@
 // Start-up and the ways out of the main window, operated from outside like a user would.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "Driver.h"
+#include "Session.h"
 #include "resource.h"
 
 using namespace e2e;
 
-namespace {
-
-const std::wstring kCaption = L"VorlIP FREE 1.3.3.7";
-
-std::vector<std::wstring> ExpectedAdapters() {
-    wchar_t buffer[1024] = {};
-    ::GetEnvironmentVariableW(L"VORLIP_EXPECTED_ADAPTERS", buffer, 1024);
-    std::vector<std::wstring> names;
-    std::wstringstream stream(buffer);
-    for (std::wstring name; std::getline(stream, name, L',');) names.push_back(name);
-    return names;
-}
-
-std::wstring TestName() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    return std::wstring(name.begin(), name.end());
-}
-
-// Starts a fresh copy in its own folder and waits for the main window.
-struct Started {
-    ScratchFolder folder{TestName()};
-    App app;
-    HWND hMain = nullptr;
-
-    explicit Started(bool bExpectMainWindow = true) {
-        EXPECT_TRUE(app.Start(folder.ExePath()));
-        if (bExpectMainWindow) {
-            hMain = app.WaitWindow(kCaption);
-            EXPECT_NE(hMain, nullptr) << "main window did not appear";
-        }
-    }
-};
-
-}  // namespace
-
 TEST(MainWindow, OpensWithCaptionAndTheAdaptersInInventoryOrder) {
-    Started s;
+    Session s;
     ASSERT_NE(s.hMain, nullptr);
     Pause(300);
     EXPECT_EQ(ComboItems(s.hMain, IDC_NIC_LIST), ExpectedAdapters());
@@ -59,7 +21,7 @@ TEST(MainWindow, OpensWithCaptionAndTheAdaptersInInventoryOrder) {
 }
 
 TEST(MainWindow, EnterLeavesTheWindowOpen) {
-    Started s;
+    Session s;
     ASSERT_NE(s.hMain, nullptr);
     for (int id : {IDC_TITLE_LIST, IDC_NIC_LIST, IDC_AUTOCONF_URL}) {
         PressKey(s.hMain, id, VK_RETURN);
@@ -72,28 +34,28 @@ TEST(MainWindow, EnterLeavesTheWindowOpen) {
 }
 
 TEST(MainWindow, EscapeEndsTheProgram) {
-    Started s;
+    Session s;
     ASSERT_NE(s.hMain, nullptr);
     PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
 TEST(MainWindow, CloseRequestEndsTheProgram) {
-    Started s;
+    Session s;
     ASSERT_NE(s.hMain, nullptr);
     ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
 TEST(MainWindow, HiddenExitCommandEndsTheProgram) {
-    Started s;
+    Session s;
     ASSERT_NE(s.hMain, nullptr);
     ::PostMessageW(s.hMain, WM_COMMAND, MAKEWPARAM(IDC_EXIT_CHECK, BN_CLICKED), 0);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
 TEST(EmptyInventory, SaysTheNicIsZeroAndStillOpens) {
-    Started s(false);
+    Session s(false);
     HWND hBox = s.app.WaitMessageBox();
     ASSERT_NE(hBox, nullptr);
     EXPECT_EQ(App::MessageBoxText(hBox), L"The NIC is 0");

@@ -1,0 +1,82 @@
+// The main form: adapter choice with and without a title, the address enable rules, and the
+// window sizes.
+#include <gtest/gtest.h>
+
+#include "Session.h"
+#include "resource.h"
+
+using namespace e2e;
+
+TEST(Form, AdapterChoiceFillsTheFormOnlyWhileNoTitleIsShown) {
+    Session s;
+    ASSERT_NE(s.hMain, nullptr);
+    // No configuration: the first adapter's live settings, and no title.
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"");
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.10");
+    EXPECT_EQ(IpText(s.hMain, IDC_SUBNET), L"255.255.255.0");
+    EXPECT_EQ(IpText(s.hMain, IDC_GATEWAY), L"10.77.1.1");
+    EXPECT_EQ(IpText(s.hMain, IDC_DNS), L"10.77.1.53");
+    EXPECT_EQ(IpText(s.hMain, IDC_DNS2), L"10.77.1.54");
+    EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"[NIC "), std::wstring::npos);
+
+    SelectCombo(s.hMain, IDC_NIC_LIST, 1);
+    Pause(200);
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.2.20");
+    EXPECT_EQ(IpText(s.hMain, IDC_SUBNET), L"255.255.0.0");
+    EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-wifi"), std::wstring::npos);
+
+    // With a title typed, another adapter changes only the information text.
+    SetText(s.hMain, IDC_TITLE_LIST, L"Typed");
+    SelectCombo(s.hMain, IDC_NIC_LIST, 0);
+    Pause(200);
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.2.20");
+    EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-lan"), std::wstring::npos);
+}
+
+TEST(Form, DhcpRadiosEnableTheirAddressFieldsButNeverTheMetric) {
+    Session s;
+    ASSERT_NE(s.hMain, nullptr);
+    ClickButton(s.hMain, IDC_USE_STATIC_IP);
+    ClickButton(s.hMain, IDC_USE_STATIC_DNS);
+    Pause(200);
+    for (int id : {IDC_IP, IDC_SUBNET, IDC_GATEWAY, IDC_DNS, IDC_DNS2}) {
+        EXPECT_TRUE(IsEnabled(s.hMain, id)) << id;
+    }
+    ClickButton(s.hMain, IDC_USE_DHCP_IP);
+    Pause(200);
+    for (int id : {IDC_IP, IDC_SUBNET, IDC_GATEWAY}) EXPECT_FALSE(IsEnabled(s.hMain, id)) << id;
+    EXPECT_TRUE(IsEnabled(s.hMain, IDC_DNS));
+    EXPECT_TRUE(IsEnabled(s.hMain, IDC_METRIC));
+    ClickButton(s.hMain, IDC_USE_DHCP_DNS);
+    Pause(200);
+    EXPECT_FALSE(IsEnabled(s.hMain, IDC_DNS));
+    EXPECT_FALSE(IsEnabled(s.hMain, IDC_DNS2));
+    EXPECT_TRUE(IsEnabled(s.hMain, IDC_METRIC));
+}
+
+TEST(Form, StartsAtTheTopLeftCollapsedAndExpandsInPlace) {
+    Session s;
+    ASSERT_NE(s.hMain, nullptr);
+    RECT rc;
+    ::GetWindowRect(s.hMain, &rc);
+    EXPECT_EQ(rc.left, 0);
+    EXPECT_EQ(rc.top, 0);
+    EXPECT_EQ(rc.right - rc.left, 370);
+    EXPECT_EQ(rc.bottom - rc.top, 520);
+    SaveScreenshot(L"form_collapsed_english");
+
+    ClickButton(s.hMain, IDC_EXPAND);
+    Pause(300);
+    EXPECT_EQ(ItemText(s.hMain, IDC_EXPAND), L"<<");
+    RECT expanded;
+    ::GetWindowRect(s.hMain, &expanded);
+    EXPECT_EQ(expanded.right - expanded.left, 610);
+    EXPECT_EQ(expanded.bottom - expanded.top, 520);
+    SaveScreenshot(L"form_expanded_english");
+
+    ClickButton(s.hMain, IDC_EXPAND);
+    Pause(300);
+    EXPECT_EQ(ItemText(s.hMain, IDC_EXPAND), L">>");
+    ::GetWindowRect(s.hMain, &rc);
+    EXPECT_EQ(rc.right - rc.left, 370);
+}
