@@ -86,11 +86,22 @@ export DISPLAY=:77
 export VORLIP_EXE=$(winpath "$B/win/VorlIP.exe")
 export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
-VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi \
+VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
   run e2e "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" --gtest_filter='-EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
+wineserver -k >/dev/null 2>&1 || true
+
+# Window sizes by screen dpi: Wine reads LogPixels when its server starts.
+for dpi in 120 144 110; do
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  VORLIP_DPI=$dpi run e2e-dpi-$dpi "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" \
+    --gtest_filter='Dpi.*'
+  wineserver -k >/dev/null 2>&1 || true
+done
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 wineserver -k >/dev/null 2>&1 || true
 
 # The driver writes PNGs without compression; store them compressed.
