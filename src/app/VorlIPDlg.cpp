@@ -42,6 +42,20 @@ CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
     OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
     OnCommandMap(IDC_EXPAND, BN_CLICKED, &CVorlIPDlg::ToggleExpand);
     OnCommandMap(IDC_LANGUAGE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnLanguageSelChange);
+    OnCommandMap(IDC_PRINTER_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnPrinterSelChange);
+    OnCommandMap(IDC_LOAD_CURRENT, BN_CLICKED, &CVorlIPDlg::LoadCurrentInfo);
+    OnCommandMap(IDC_CHANGE_ALL, BN_CLICKED, &CVorlIPDlg::OnChangeAll);
+    OnCommandMap(IDC_HELP_NIC, BN_CLICKED, &CVorlIPDlg::OnHelpNic);
+    OnCommandMap(IDC_HELP_DHCP, BN_CLICKED, &CVorlIPDlg::OnHelpDhcp);
+    OnCommandMap(IDC_ABOUT, BN_CLICKED, &CVorlIPDlg::OnAbout);
+    OnCommandMap(IDC_WHATS_NEW, BN_CLICKED, &CVorlIPDlg::OnWhatsNew);
+    OnCommandMap(IDC_VISIT, BN_CLICKED, &CVorlIPDlg::OnVisitFacebook);
+    OnCommandMap(IDC_HIDE_TRAY, BN_CLICKED, &CVorlIPDlg::HideToTray);
+    OnCommandMap(IDC_SEARCH, BN_CLICKED, &CVorlIPDlg::OnSearch);
+    OnCommandMap(IDC_START_ON_BOOT, BN_CLICKED, &CVorlIPDlg::SetStartOnBoot);
+    OnCommandMap(IDC_GLOBAL_HOT_KEY, BN_CLICKED, &CVorlIPDlg::SetGlobalHotKey);
+    OnCommandMap(IDC_CHANGE_FORCE, BN_CLICKED, &CVorlIPDlg::SetChangeForce);
+    OnCommandMap(IDC_SIZE_TROUBLE, BN_CLICKED, &CVorlIPDlg::FixWindowSize);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -175,9 +189,30 @@ INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {
         case WM_SIZE:
             OnSize();
             return FALSE;
+        case WM_QUERYDRAGICON:
+            bHandled = true;
+            return reinterpret_cast<INT_PTR>(m_hIcon);
+        case WM_PAINT:
+            if (!::IsIconic(m_hWnd)) return FALSE;
+            PaintMinimizedIcon();
+            bHandled = true;
+            return TRUE;
         default:
             return FALSE;
     }
+}
+
+// While minimised the window shows its icon in the middle of the client area.
+void CVorlIPDlg::PaintMinimizedIcon() {
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    ::DrawIcon(hdc, (rc.right - cxIcon + 1) / 2, (rc.bottom - cyIcon + 1) / 2, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
 }
 
 void CVorlIPDlg::ReleaseResources() {

@@ -75,6 +75,29 @@ private:
     void RegisterGlobalHotKey();
     void StartUpdateCheck();
 
+    // Operations that the tray, system options, search and help complete; each is one named
+    // place so that the command table is whole today.
+    void HideToTray();
+    void OpenHelp(int nTab);
+    void OnHelpNic() { OpenHelp(kHelpTabNic); }
+    void OnHelpDhcp() { OpenHelp(kHelpTabDhcp); }
+    void OnAbout() { OpenHelp(kHelpTabAuthor); }
+    void OnWhatsNew() { OpenHelp(kHelpTabWhatsNew); }
+    void OnSearch();
+    void SetStartOnBoot();
+    void SetGlobalHotKey();
+    void SetChangeForce();
+    void FixWindowSize();
+    void OnVisitFacebook();
+    void LoadCurrentInfo();
+    void OnPrinterSelChange();
+    void OnChangeAll();
+
+    static constexpr int kHelpTabNic = 0;
+    static constexpr int kHelpTabDhcp = 1;
+    static constexpr int kHelpTabAuthor = 5;
+    static constexpr int kHelpTabWhatsNew = 6;
+
     // Command handlers.
     void OnExitAnyway();
     void OnCheckModificationsAndExit();
@@ -87,6 +110,7 @@ private:
     void OnStaticDns();
     void SelectProfileAdapter(int nIndex);
     void OnSize();
+    void PaintMinimizedIcon();
     ProfileForm GatherForm() const;
     std::span<const NICs> Inventory() const;
 

@@ -181,3 +181,10 @@ void CVorlIPDlg::ToggleExpand() {
                    clientTopLeft.y - geometry->dy, geometry->size.cx, geometry->size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void CVorlIPDlg::LoadCurrentInfo() {
+    const int nSel = ComboGetCurSel(IDC_NIC_LIST);
+    if (nSel < 0 || nSel >= m_IPHelper.m_nCount) return;
+    m_Current = m_IPHelper.m_pNICs[nSel];
+    ShowProfile(-1);
+}
