@@ -1,0 +1,201 @@
+#include "platform/PrivateProfile.h"
+
+#include <windows.h>
+
+#include <limits>
+#include <string_view>
+
+#include "config/SectionNames.h"
+
+namespace platform {
+
+namespace {
+
+// The private-profile functions store a file in the ANSI code page unless it already starts with
+// this mark; with it they write and read UTF-16 and every title and adapter name survives.
+constexpr BYTE kUtf16LeMark[] = {0xFF, 0xFE};
+
+bool CreateUnicodeFile(const std::wstring& path) {
+    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(hFile, kUtf16LeMark, sizeof(kUtf16LeMark), &written, nullptr);
+    ::CloseHandle(hFile);
+    return ok && written == sizeof(kUtf16LeMark);
+}
+
+// The private-profile functions keep recently used files in memory. Wine re-reads a cached file
+// only when its write time changed or is under about two seconds old; a file swapped in by a
+// rename is judged by that time alone. Dropping the cached copy makes the next read go to disk.
+void ForgetCachedFile(const std::wstring& path) {
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
+}
+
+// The private-profile functions write through the cache without flushing the disk; the rename
+// must not reach the disk before the content it points to.
+bool FlushToDisk(const std::wstring& path) {
+    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    const BOOL ok = ::FlushFileBuffers(hFile);
+    ::CloseHandle(hFile);
+    return ok != FALSE;
+}
+
+bool WriteSection(const std::wstring& file, const std::wstring& name,
+                  std::span<const IniEntry> entries) {
+    const std::wstring block = RenderSectionBlock(entries);
+    return ::WritePrivateProfileSectionW(name.c_str(), block.c_str(), file.c_str()) != FALSE;
+}
+
+// Ends an update assembled in temp: on success the finished file replaces path in one step,
+// otherwise (or when that step fails) the temporary file goes and path stays as it was.
+bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
+    ForgetCachedFile(temp);
+    if (written && FlushToDisk(temp)) {
+        ForgetCachedFile(path);
+        if (::MoveFileExW(temp.c_str(), path.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+    }
+    ::DeleteFileW(temp.c_str());
+    return false;
+}
+
+bool IsIniBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A;
+}
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+    while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// "key=value" lines as GetPrivateProfileSectionW returns them, turned into the pairs that
+// GetPrivateProfileStringW would answer.
+std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& section) {
+    std::vector<wchar_t> buffer;
+    size_t chars = 4096;
+    DWORD returned = 0;
+    for (;;) {
+        buffer.assign(chars, L'\0');
+        returned = ::GetPrivateProfileSectionW(section.c_str(), buffer.data(),
+                                               static_cast<DWORD>(chars), path.c_str());
+        // Like the name list, a section that did not fit comes back as exactly chars - 2.
+        if (SectionNamesFit(returned, chars) || chars > std::numeric_limits<DWORD>::max() / 2) {
+            break;
+        }
+        chars *= 2;
+    }
+    std::vector<IniEntry> entries;
+    for (std::wstring_view line : SplitSectionNames(std::wstring_view(buffer.data(), returned))) {
+        const size_t equals = line.find(L'=');
+        // A name without '=' still shadows a later line of that name, and reads as missing.
+        if (equals == std::wstring_view::npos) {
+            entries.emplace_back(std::wstring(TrimBlanks(line)), kMissingText);
+            continue;
+        }
+        std::wstring_view value = TrimBlanks(line.substr(equals + 1));
+        if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
+            value.back() == value.front()) {
+            value = value.substr(1, value.size() - 2);
+        }
+        entries.emplace_back(std::wstring(TrimBlanks(line.substr(0, equals))), std::wstring(value));
+    }
+    return entries;
+}
+
+std::vector<std::wstring> ReadSectionNames(const std::wstring& path) {
+    std::vector<wchar_t> buffer;
+    size_t chars = kSectionNamesInitialChars;
+    for (;;) {
+        buffer.assign(chars, L'\0');
+        const DWORD returned = ::GetPrivateProfileSectionNamesW(
+            buffer.data(), static_cast<DWORD>(chars), path.c_str());
+        const size_t next = GrowSectionNamesBuffer(chars);
+        // The last size a DWORD can express takes what it got; only a file of gigabytes ends
+        // here, and its cut last name is dropped by the split.
+        if (SectionNamesFit(returned, chars) || next > std::numeric_limits<DWORD>::max()) {
+            return SplitSectionNames(std::wstring_view(buffer.data(), returned));
+        }
+        chars = next;
+    }
+}
+
+}  // namespace
+
+std::wstring ConfigurationPath() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) {
+            std::wstring folder(buffer.data(), length);
+            const size_t slash = folder.find_last_of(L'\\');
+            if (slash == std::wstring::npos) return {};
+            folder.resize(slash + 1);
+            return folder + kConfigFileName;
+        }
+        // A cut name fills the buffer; the longest path Windows knows is 32,767 characters.
+        if (buffer.size() >= 32768) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::wstring PrivateProfileReader::GetString(const std::wstring& section, const std::wstring& key) {
+    if (!m_fetched || m_section != section) {
+        m_entries = ReadSection(m_path, section);
+        m_section = section;
+        m_fetched = true;
+    }
+    for (const auto& [name, value] : m_entries) {
+        if (::CompareStringOrdinal(name.data(), static_cast<int>(name.size()), key.data(),
+                                   static_cast<int>(key.size()), TRUE) == CSTR_EQUAL) {
+            return value;
+        }
+    }
+    return kMissingText;
+}
+
+IniSectionList::IniSectionList(std::wstring filePath) : path(std::move(filePath)) {
+    if (path.empty()) return;
+    names = ReadSectionNames(path);
+    count = static_cast<int>(names.size());
+    loaded = true;
+}
+
+std::wstring TemporaryConfigurationPath(const std::wstring& path) {
+    return path + L".tmp";
+}
+
+bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
+    const std::wstring temp = TemporaryConfigurationPath(path);
+    bool written = CreateUnicodeFile(temp);
+    for (const IniSection& section : sections) {
+        if (!written) break;
+        written = WriteSection(temp, section.name, section.entries);
+    }
+    return Finish(written, temp, path);
+}
+
+bool WriteOptionsSection(const std::wstring& path, const Options& options) {
+    const std::wstring temp = TemporaryConfigurationPath(path);
+    bool written = false;
+    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        ::GetLastError() == ERROR_FILE_NOT_FOUND) {
+        written = CreateUnicodeFile(temp);
+    } else {
+        // The copy carries the file's encoding over; a read-only attribute would stop the write
+        // into the copy, and the rename then decides whether the file may be replaced.
+        written = ::CopyFileW(path.c_str(), temp.c_str(), FALSE) &&
+                  ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    written = written && WriteSection(temp, kOptionsSection, OptionsEntries(options));
+    return Finish(written, temp, path);
+}
+
+}  // namespace platform

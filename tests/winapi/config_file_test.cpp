@@ -1,0 +1,463 @@
+// The configuration file through the real private-profile functions: what a rewrite leaves on
+// disk, what a load sees afterwards, and that a crash during a rewrite never costs the profiles.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cwchar>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "config/ConfigReader.h"
+#include "config/ConfigWriter.h"
+#include "net/AddressText.h"
+#include "platform/PrivateProfile.h"
+
+namespace {
+
+// A folder of its own under the temporary folder, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        static int serial = 0;
+        wchar_t temp[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, temp);
+        m_path = std::wstring(temp) + L"vorlip-cfg-" + std::to_wstring(::GetCurrentProcessId()) +
+                 L"-" + std::to_wstring(++serial);
+        ::CreateDirectoryW(m_path.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        for (const std::wstring& name : Files()) {
+            const std::wstring full = m_path + L"\\" + name;
+            ::SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!::DeleteFileW(full.c_str())) ::RemoveDirectoryW(full.c_str());
+        }
+        ::RemoveDirectoryW(m_path.c_str());
+    }
+    std::wstring Path(const wchar_t* name) const { return m_path + L"\\" + name; }
+    std::wstring Ini() const { return Path(kConfigFileName); }
+    std::vector<std::wstring> Files() const {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW data;
+        const HANDLE hFind = ::FindFirstFileW((m_path + L"\\*").c_str(), &data);
+        if (hFind == INVALID_HANDLE_VALUE) return names;
+        do {
+            const std::wstring name = data.cFileName;
+            if (name != L"." && name != L"..") names.push_back(name);
+        } while (::FindNextFileW(hFind, &data));
+        ::FindClose(hFind);
+        return names;
+    }
+
+private:
+    std::wstring m_path;
+};
+
+std::string ReadBytes(const std::wstring& path) {
+    std::string bytes;
+    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (::ReadFile(hFile, chunk, sizeof(chunk), &got, nullptr) && got > 0) {
+        bytes.append(chunk, got);
+    }
+    ::CloseHandle(hFile);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const void* data, size_t size) {
+    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(hFile, data, static_cast<DWORD>(size), &written, nullptr);
+    ::CloseHandle(hFile);
+}
+
+bool StartsWithUnicodeMark(const std::wstring& path) {
+    return ReadBytes(path).rfind("\xFF\xFE", 0) == 0;
+}
+
+Profile MakeProfile(const std::wstring& title, int32_t nic, const std::wstring& nicname,
+                    bool dhcp) {
+    Profile p{};
+    CopyField(p.title, title);
+    p.nic = nic;
+    p.metric = 1;
+    CopyField(p.nicname, nicname);
+    p.dhcpip = dhcp ? 1 : 0;
+    p.dhcpdns = dhcp ? 1 : 0;
+    if (!dhcp) {
+        CopyField(p.ip, L"192.168.10.25");
+        CopyField(p.subnet, L"255.255.255.0");
+        CopyField(p.gateway, L"192.168.10.1");
+        CopyField(p.dns, L"192.168.10.2");
+        CopyField(p.dns2, L"0.0.0.0");
+    }
+    CopyField(p.printer, L"Do not change Printer");
+    return p;
+}
+
+// Field by field: the record's padding is not part of what the file stores.
+testing::AssertionResult SameProfile(const Profile& a, const Profile& b) {
+    const auto text = [](const wchar_t* x, const wchar_t* y) { return std::wstring(x) == y; };
+    if (!text(a.title, b.title) || a.nic != b.nic || a.metric != b.metric || a.dhcpip != b.dhcpip ||
+        !text(a.nicname, b.nicname) || a.dhcpdns != b.dhcpdns || !text(a.dns, b.dns) ||
+        !text(a.dns2, b.dns2) || !text(a.ip, b.ip) || !text(a.subnet, b.subnet) ||
+        !text(a.gateway, b.gateway) || !text(a.printer, b.printer) ||
+        a.checkautoconf != b.checkautoconf || !text(a.autoconf, b.autoconf)) {
+        return testing::AssertionFailure()
+               << "profiles differ: " << testing::PrintToString(std::wstring(a.title)) << " / "
+               << testing::PrintToString(std::wstring(b.title));
+    }
+    return testing::AssertionSuccess();
+}
+
+// A load as the main window does it: the section list, then every section through the reader.
+struct Loaded {
+    platform::IniSectionList list;
+    Options options;
+    LoadedConfiguration config;
+
+    explicit Loaded(const std::wstring& path) : list(path) {
+        platform::PrivateProfileReader reader(path);
+        config = ReadConfiguration(reader, list.names, {}, options);
+    }
+};
+
+bool WriteProfiles(const std::wstring& path, const std::vector<Profile>& profiles,
+                   const Options& options = {}) {
+    return platform::WriteConfigurationFile(path, BuildConfigurationContent(profiles, options));
+}
+
+// A section as the functions hand it over, one "key=value" per entry, in file order.
+std::vector<std::wstring> SectionLines(const std::wstring& path, const wchar_t* section) {
+    std::vector<wchar_t> buffer(8192);
+    const DWORD length = ::GetPrivateProfileSectionW(
+        section, buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+    std::vector<std::wstring> lines;
+    for (const wchar_t* p = buffer.data(); p < buffer.data() + length && *p; p += wcslen(p) + 1) {
+        lines.emplace_back(p);
+    }
+    return lines;
+}
+
+// The two profile sets of the crash test; the file must always hold exactly one of them.
+std::vector<Profile> CrashSet(bool second) {
+    std::vector<Profile> set;
+    const int count = second ? 60 : 40;
+    for (int i = 0; i < count; ++i) {
+        set.push_back(MakeProfile((second ? L"new " : L"old ") + std::to_wstring(i),
+                                  (second ? 2000 : 1000) + i, L"Local Area Connection", i % 2));
+    }
+    return set;
+}
+
+constexpr wchar_t kLoopPathVar[] = L"VORLIP_TEST_REWRITE_LOOP";
+constexpr wchar_t kLoopReadyVar[] = L"VORLIP_TEST_REWRITE_READY";
+
+// The crash test starts this program again with kLoopPathVar set: the child then rewrites the
+// file with the two sets in turn until it is killed (or gives up after a while, should its
+// parent be gone), and never reaches the tests.
+bool RunRewriteLoopIfAsked() {
+    wchar_t path[MAX_PATH] = {};
+    wchar_t ready[MAX_PATH] = {};
+    if (!::GetEnvironmentVariableW(kLoopPathVar, path, MAX_PATH)) return false;
+    ::GetEnvironmentVariableW(kLoopReadyVar, ready, MAX_PATH);
+    const HANDLE hReady = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, ready);
+    const std::vector<Profile> sets[] = {CrashSet(false), CrashSet(true)};
+    const ULONGLONG giveUp = ::GetTickCount64() + 20000;
+    for (int round = 1; ::GetTickCount64() < giveUp; ++round) {
+        WriteProfiles(path, sets[round % 2]);
+        if (round == 1 && hReady) ::SetEvent(hReady);
+    }
+    ::ExitProcess(0);
+}
+
+[[maybe_unused]] const bool kIsRewriteLoopChild = RunRewriteLoopIfAsked();
+
+TEST(ConfigFile, ExampleFileIsWrittenKeyForKeyAndReadBack) {
+    ScratchFolder dir;
+    std::vector<Profile> profiles = {MakeProfile(L"Office", 11, L"Local Area Connection", false),
+                                     MakeProfile(L"Home", 11, L"Local Area Connection", true)};
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), profiles));
+
+    EXPECT_TRUE(StartsWithUnicodeMark(dir.Ini()));
+    EXPECT_EQ(SectionLines(dir.Ini(), L"Office"),
+              (std::vector<std::wstring>{
+                  L"nic=11", L"metric=1", L"nicname=Local Area Connection", L"dhcpip=FALSE",
+                  L"dhcpdns=FALSE", L"ip=192.168.10.25", L"subnet=255.255.255.0",
+                  L"gateway=192.168.10.1", L"dns=192.168.10.2", L"dns2=0.0.0.0",
+                  L"printer=Do not change Printer", L"checkautoconf=false", L"autoconf="}));
+    EXPECT_EQ(SectionLines(dir.Ini(), L"Home"),
+              (std::vector<std::wstring>{L"nic=11", L"metric=1", L"nicname=Local Area Connection",
+                                         L"dhcpip=TRUE", L"dhcpdns=TRUE",
+                                         L"printer=Do not change Printer", L"checkautoconf=false",
+                                         L"autoconf="}));
+    EXPECT_EQ(
+        SectionLines(dir.Ini(), kOptionsSection),
+        (std::vector<std::wstring>{L"AutoGenerated=true", L"language=eng", L"startonboot=false",
+                                   L"useglobalhotkey=true", L"changeforce=true"}));
+
+    Loaded loaded(dir.Ini());
+    ASSERT_TRUE(loaded.list.loaded);
+    EXPECT_EQ(loaded.list.names, (std::vector<std::wstring>{L"Office", L"Home", kOptionsSection}));
+    EXPECT_EQ(loaded.list.count, 3);
+    ASSERT_EQ(loaded.config.profiles.size(), 2u);
+    EXPECT_TRUE(SameProfile(loaded.config.profiles[0], profiles[0]));
+    EXPECT_TRUE(SameProfile(loaded.config.profiles[1], profiles[1]));
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName}) << "no temporary file";
+}
+
+TEST(ConfigFile, KoreanAndJapaneseTextSurvivesAndDoesNotCollide) {
+    ScratchFolder dir;
+    const std::vector<Profile> profiles = {MakeProfile(L"사무실", 3, L"로컬 영역 연결", false),
+                                           MakeProfile(L"회의실", 4, L"무선 네트워크 연결", true),
+                                           MakeProfile(L"会社", 5, L"ローカル エリア接続", false)};
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), profiles));
+
+    Loaded loaded(dir.Ini());
+    ASSERT_EQ(loaded.config.profiles.size(), 3u);
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        EXPECT_STREQ(loaded.config.profiles[i].title, profiles[i].title);
+        EXPECT_STREQ(loaded.config.profiles[i].nicname, profiles[i].nicname);
+        EXPECT_EQ(loaded.config.profiles[i].nic, profiles[i].nic);
+    }
+}
+
+// The reader answers from a whole section at a time; it must give what the per-key functions
+// give, on lines written by hand as much as on the program's own.
+TEST(ConfigFile, ReaderAnswersAsThePerKeyFunctions) {
+    ScratchFolder dir;
+    const std::wstring longValue(600, L'v');
+    const std::wstring text =
+        L"\xFEFF[S]\r\n Nic = 12 \r\nnic=13\r\nmetric= \"5\" \r\n"
+        L"quoted='x y'\r\nhalf=\"x\r\nsingle=\"\r\nbare\r\nbare=1\r\n"
+        L"empty=\r\nspaces=  a b  \r\n;note=1\r\nneg=-7\r\nlong=" +
+        longValue + L"\r\n[Other]\r\nnic=99\r\n";
+    WriteBytes(dir.Ini(), text.data(), text.size() * sizeof(wchar_t));
+
+    platform::PrivateProfileReader reader(dir.Ini());
+    for (const wchar_t* key : {L"nic", L"NIC", L"metric", L"quoted", L"half", L"single", L"bare",
+                               L"empty", L"spaces", L"neg", L"long", L"absent"}) {
+        std::vector<wchar_t> expected(4096);
+        ::GetPrivateProfileStringW(L"S", key, kMissingText, expected.data(), 4096,
+                                   dir.Ini().c_str());
+        EXPECT_EQ(reader.GetString(L"S", key), expected.data()) << key;
+        EXPECT_EQ(reader.GetInt(L"S", key, kMissingInt),
+                  static_cast<int32_t>(
+                      ::GetPrivateProfileIntW(L"S", key, kMissingInt, dir.Ini().c_str())))
+            << key;
+    }
+    EXPECT_EQ(reader.GetString(L"other", L"nic"), L"99");
+    EXPECT_EQ(reader.GetString(L"Missing", L"nic"), kMissingText);
+}
+
+// Section names are compared without regard to case, so the later "home" is written into the
+// section of the earlier "Home": one profile remains, under the first title, with the values
+// written last.
+TEST(ConfigFile, TitlesDifferingOnlyInCaseShareOneSection) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Home", 11, L"LAN", true),
+                                          MakeProfile(L"home", 12, L"WLAN", false)}));
+    Loaded loaded(dir.Ini());
+    EXPECT_EQ(loaded.list.names, (std::vector<std::wstring>{L"Home", kOptionsSection}));
+    ASSERT_EQ(loaded.config.profiles.size(), 1u);
+    EXPECT_EQ(loaded.config.profiles[0].nic, 12);
+    EXPECT_STREQ(loaded.config.profiles[0].nicname, L"WLAN");
+    EXPECT_EQ(loaded.config.profiles[0].dhcpip, 0);
+}
+
+TEST(ConfigFile, LongTitlesKeepTheirProfile) {
+    ScratchFolder dir;
+    std::wstring title300(300, L'x');
+    title300.back() = L'3';
+    std::wstring title510(510, L'設');  // the longest title the form accepts
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(title300, 7, L"LAN", true),
+                                          MakeProfile(title510, 8, L"LAN", false)}));
+    Loaded loaded(dir.Ini());
+    ASSERT_EQ(loaded.config.profiles.size(), 2u);
+    EXPECT_EQ(loaded.config.profiles[0].title, title300);
+    EXPECT_EQ(loaded.config.profiles[0].nic, 7) << "keys found under the whole name";
+    EXPECT_EQ(loaded.config.profiles[1].title, title510);
+    EXPECT_EQ(loaded.config.profiles[1].nic, 8);
+    EXPECT_STREQ(loaded.config.profiles[1].ip, L"192.168.10.25");
+}
+
+// Far more names than the first buffer holds. The file is laid down directly: rewriting 5,000
+// sections one call each would take minutes, and the point here is the reading side.
+TEST(ConfigFile, EverySectionNameIsSeenBeyondTheFirstBuffer) {
+    ScratchFolder dir;
+    std::wstring text = L"\xFEFF";
+    std::vector<std::wstring> expected;
+    for (int i = 0; i < 5000; ++i) {
+        expected.push_back(L"Profile number " + std::to_wstring(10000 + i));
+        text += L"[" + expected.back() + L"]\r\nnic=" + std::to_wstring(i) + L"\r\n";
+    }
+    expected.push_back(kOptionsSection);
+    text += L"[" + expected.back() + L"]\r\nlanguage=kor\r\n";
+    WriteBytes(dir.Ini(), text.data(), text.size() * sizeof(wchar_t));
+
+    platform::IniSectionList list(dir.Ini());
+    ASSERT_TRUE(list.loaded);
+    ASSERT_EQ(list.count, 5001);
+    EXPECT_EQ(list.names, expected);
+    platform::PrivateProfileReader reader(dir.Ini());
+    EXPECT_EQ(reader.GetInt(L"Profile number 14999", kKeyNic, kMissingInt), 4999);
+}
+
+TEST(ConfigFile, MissingFileLoadsEmptyAndOptionsAloneCreateIt) {
+    ScratchFolder dir;
+    Loaded missing(dir.Ini());
+    EXPECT_TRUE(missing.list.loaded);
+    EXPECT_EQ(missing.list.count, 0);
+    EXPECT_TRUE(dir.Files().empty()) << "a load creates nothing";
+    EXPECT_FALSE(platform::IniSectionList(L"").loaded);
+
+    Options options;
+    options.language = kLanguageKorean;
+    options.startonboot = true;
+    options.changeforce = false;
+    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), options));
+    EXPECT_TRUE(StartsWithUnicodeMark(dir.Ini()));
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+
+    Loaded only(dir.Ini());
+    EXPECT_EQ(only.list.names, std::vector<std::wstring>{kOptionsSection});
+    EXPECT_TRUE(only.config.profiles.empty());
+    EXPECT_EQ(only.options.language, kLanguageKorean);
+    EXPECT_TRUE(only.options.startonboot);
+    EXPECT_TRUE(only.options.useglobalhotkey);
+    EXPECT_FALSE(only.options.changeforce);
+}
+
+TEST(ConfigFile, AnsiFileIsReadAndItsOptionsUpdatedInPlace) {
+    ScratchFolder dir;
+    const std::string ansi =
+        "[Office]\r\nnic=11\r\nmetric=3\r\nnicname=Local Area Connection\r\ndhcpip=FALSE\r\n"
+        "dhcpdns=TRUE\r\nip=10.0.0.5\r\nsubnet=255.0.0.0\r\ngateway=0.0.0.0\r\n"
+        "[VorlIP_Basic_Information]\r\nAutoGenerated=true\r\nlanguage=eng\r\n";
+    WriteBytes(dir.Ini(), ansi.data(), ansi.size());
+
+    Options options;
+    options.language = kLanguageJapanese;
+    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), options));
+    EXPECT_FALSE(StartsWithUnicodeMark(dir.Ini())) << "an existing file keeps its encoding";
+
+    Loaded loaded(dir.Ini());
+    ASSERT_EQ(loaded.config.profiles.size(), 1u);
+    EXPECT_EQ(loaded.config.profiles[0].metric, 3);
+    EXPECT_STREQ(loaded.config.profiles[0].ip, L"10.0.0.5");
+    EXPECT_EQ(loaded.options.language, kLanguageJapanese);
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+
+    // A rewrite makes a new file, and new files are Unicode.
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), loaded.config.profiles, loaded.options));
+    EXPECT_TRUE(StartsWithUnicodeMark(dir.Ini()));
+}
+
+// Wine keeps a parsed copy of recent files and trusts it while the file's write time is the one
+// it saw (once that time is a few seconds old). Pinning the time to an old value after each
+// rewrite shows whether a load still sees the new content.
+TEST(ConfigFile, LoadAfterRewriteSeesTheNewContent) {
+    ScratchFolder dir;
+    const FILETIME old = {0x12345678, 0x01D00000};
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 100 + round, L"LAN", true)}));
+        const HANDLE hFile = ::CreateFileW(dir.Ini().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                           OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+        ::SetFileTime(hFile, nullptr, nullptr, &old);
+        ::CloseHandle(hFile);
+        platform::PrivateProfileReader reader(dir.Ini());
+        EXPECT_EQ(reader.GetInt(L"Office", kKeyNic, kMissingInt), 100 + round);
+    }
+}
+
+TEST(ConfigFile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    ScratchFolder dir;
+    // A folder where the file should be cannot be replaced.
+    ASSERT_TRUE(::CreateDirectoryW(dir.Ini().c_str(), nullptr));
+    EXPECT_FALSE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 1, L"LAN", true)}));
+    EXPECT_FALSE(platform::WriteOptionsSection(dir.Ini(), Options{}));
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+    EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+
+    EXPECT_FALSE(WriteProfiles(dir.Path(L"no such folder\\vorlip_configure.ini"), {}));
+}
+
+TEST(ConfigFile, ConfigurationPathIsBesideTheProgram) {
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring expected = exe;
+    expected.resize(expected.find_last_of(L'\\') + 1);
+    EXPECT_EQ(platform::ConfigurationPath(), expected + kConfigFileName);
+}
+
+// Kills a process that rewrites the file in a loop at random moments; every time, the file that
+// is left must load as one complete profile set or the other.
+TEST(ConfigFile, KilledRewriteLeavesTheOldOrTheNewFile) {
+    ScratchFolder dir;
+    const std::vector<Profile> sets[] = {CrashSet(false), CrashSet(true)};
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), sets[0]));
+
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring readyName =
+        L"vorlip-rewrite-ready-" + std::to_wstring(::GetCurrentProcessId());
+    const HANDLE hReady = ::CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    ASSERT_NE(hReady, nullptr);
+    ::SetEnvironmentVariableW(kLoopPathVar, dir.Ini().c_str());
+    ::SetEnvironmentVariableW(kLoopReadyVar, readyName.c_str());
+
+    const unsigned seed = static_cast<unsigned>(::GetTickCount64());
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> delayMs(0, 40);
+    int seen[2] = {0, 0};
+    int midRewrite = 0;  // kills that left a half-written temporary file
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    for (int kill = 0; kill < 20 && std::chrono::steady_clock::now() < deadline; ++kill) {
+        ::ResetEvent(hReady);
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        PROCESS_INFORMATION pi = {};
+        std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
+        ASSERT_TRUE(::CreateProcessW(exe, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                     nullptr, &si, &pi))
+            << "error " << ::GetLastError();
+        const bool started = ::WaitForSingleObject(hReady, 10000) == WAIT_OBJECT_0;
+        if (started) ::Sleep(delayMs(random));
+        ::TerminateProcess(pi.hProcess, 1);
+        ::WaitForSingleObject(pi.hProcess, INFINITE);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+        ASSERT_TRUE(started) << "the rewriting child never finished its first rewrite";
+        if (dir.Files().size() > 1) ++midRewrite;
+
+        Loaded loaded(dir.Ini());
+        const auto& profiles = loaded.config.profiles;
+        const int which = profiles.size() == sets[1].size() ? 1 : 0;
+        ASSERT_EQ(profiles.size(), sets[which].size()) << "kill " << kill << ", seed " << seed;
+        for (size_t i = 0; i < profiles.size(); ++i) {
+            ASSERT_TRUE(SameProfile(profiles[i], sets[which][i]))
+                << "kill " << kill << ", seed " << seed << ", profile " << i;
+        }
+        ASSERT_EQ(loaded.list.names.back(), kOptionsSection);
+        ++seen[which];
+    }
+    ::SetEnvironmentVariableW(kLoopPathVar, nullptr);
+    ::SetEnvironmentVariableW(kLoopReadyVar, nullptr);
+    ::CloseHandle(hReady);
+    EXPECT_GE(seen[0] + seen[1], 10);
+    EXPECT_GT(midRewrite, 0) << "no kill landed inside a rewrite";
+
+    // A temporary file a kill left behind does not stand in the way of the next save.
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), sets[1]));
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Usage: bench.sh BUILD_DIR
+# Runs the benchmarks under Wine in the build folder's prefix and prints their tables.
+set -euo pipefail
+BUILD=${1:-build}
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+cd "$ROOT"
+B=$(realpath -m "$BUILD")
+
+export WINEPREFIX="$B/wineprefix" WINEDEBUG=-all
+if [ -x "$ROOT/tools/rig/wine-prefix.sh" ]; then
+    "$ROOT/tools/rig/wine-prefix.sh" "$WINEPREFIX"
+elif [ ! -d "$WINEPREFIX" ]; then
+    # Without the overrides wineboot offers to download Mono and Gecko and waits for an answer.
+    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+
+# Debian's wine64 package puts its loader outside PATH.
+WINE64=$(command -v wine64 || true)
+[ -n "$WINE64" ] || WINE64=/usr/lib/wine/wine64
+
+echo "== configuration file: rewrite + reload"
+"$WINE64" "$B/win/config_bench.exe"
