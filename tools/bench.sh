@@ -16,9 +16,6 @@ elif [ ! -d "$WINEPREFIX" ]; then
     wineserver -w
 fi
 
-# Debian's wine64 package puts its loader outside PATH.
-WINE64=$(command -v wine64 || true)
-[ -n "$WINE64" ] || WINE64=/usr/lib/wine/wine64
 
 echo "== configuration file: rewrite + reload"
-"$WINE64" "$B/win/config_bench.exe"
+wine "$B/win/config_bench.exe"

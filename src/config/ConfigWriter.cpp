@@ -58,3 +58,19 @@ std::wstring RenderSectionBlock(std::span<const IniEntry> entries) {
     if (entries.empty()) block += L'\0';
     return block;
 }
+
+std::wstring RenderIniText(std::span<const IniSection> sections) {
+    std::wstring text;
+    for (const IniSection& section : sections) {
+        text += L'[';
+        text += section.name;
+        text += L"]\r\n";
+        for (const auto& [key, value] : section.entries) {
+            text += key;
+            text += L'=';
+            text += value;
+            text += L"\r\n";
+        }
+    }
+    return text;
+}

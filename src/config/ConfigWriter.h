@@ -36,3 +36,8 @@ std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profi
 // "key=value\0key=value\0\0": the block WritePrivateProfileSectionW takes. The returned string
 // holds both final terminators in its size; an empty list gives "\0\0".
 std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
+
+// The file's text as the private-profile functions lay it out: "[name]" and "key=value" lines
+// ended by CR LF, no blank lines. Names must already be unique (the platform merges names that
+// differ only in case the way WritePrivateProfileSectionW does).
+std::wstring RenderIniText(std::span<const IniSection> sections);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "config/SectionNames.h"
@@ -15,14 +16,37 @@ namespace {
 // this mark; with it they write and read UTF-16 and every title and adapter name survives.
 constexpr BYTE kUtf16LeMark[] = {0xFF, 0xFE};
 
-bool CreateUnicodeFile(const std::wstring& path) {
+// Creates path holding the mark and then text in UTF-16LE.
+bool CreateUnicodeFile(const std::wstring& path, std::wstring_view text = {}) {
     const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) return false;
+    std::string bytes(reinterpret_cast<const char*>(kUtf16LeMark), sizeof(kUtf16LeMark));
+    bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(hFile, kUtf16LeMark, sizeof(kUtf16LeMark), &written, nullptr);
+    const BOOL ok = ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                nullptr);
     ::CloseHandle(hFile);
-    return ok && written == sizeof(kUtf16LeMark);
+    return ok && written == bytes.size();
+}
+
+// WritePrivateProfileSectionW replaces the content of a section whose name matches without
+// regard to case: the first section keeps its place and name and takes the last one's keys.
+std::vector<IniSection> MergeSectionsLikeTheSystem(std::span<const IniSection> sections) {
+    std::vector<IniSection> merged;
+    for (const IniSection& section : sections) {
+        bool replaced = false;
+        for (IniSection& existing : merged) {
+            if (::CompareStringOrdinal(existing.name.c_str(), -1, section.name.c_str(), -1,
+                                       TRUE) == CSTR_EQUAL) {
+                existing.entries = section.entries;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) merged.push_back(section);
+    }
+    return merged;
 }
 
 // The private-profile functions keep recently used files in memory. Wine re-reads a cached file
@@ -174,12 +198,11 @@ std::wstring TemporaryConfigurationPath(const std::wstring& path) {
 
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
     const std::wstring temp = TemporaryConfigurationPath(path);
-    bool written = CreateUnicodeFile(temp);
-    for (const IniSection& section : sections) {
-        if (!written) break;
-        written = WriteSection(temp, section.name, section.entries);
-    }
-    return Finish(written, temp, path);
+    // One write of the whole file: under Wine every private-profile call re-reads and rewrites
+    // a recently changed file, which made a section-by-section rewrite cost the square of the
+    // profile count. The bytes are the ones WritePrivateProfileSectionW would leave.
+    const std::wstring text = RenderIniText(MergeSectionsLikeTheSystem(sections));
+    return Finish(CreateUnicodeFile(temp, text), temp, path);
 }
 
 bool WriteOptionsSection(const std::wstring& path, const Options& options) {

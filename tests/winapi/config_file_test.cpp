@@ -461,3 +461,25 @@ TEST(ConfigFile, KilledRewriteLeavesTheOldOrTheNewFile) {
 }
 
 }  // namespace
+
+// The rewrite lays the file out in one write; it must leave the very bytes that writing it
+// section by section through the system's functions leaves, case merges included.
+TEST(ConfigFile, OneWriteRewriteMatchesTheSystemsOwnLayout) {
+    ScratchFolder dir;
+    const std::vector<Profile> profiles = {MakeProfile(L"Office", 2, L"LAN", false),
+                                           MakeProfile(L"집", 3, L"무선 네트워크", true),
+                                           MakeProfile(L"OFFICE", 4, L"Wi-Fi 2", true)};
+    const std::vector<IniSection> content = BuildConfigurationContent(profiles, Options{});
+    ASSERT_TRUE(platform::WriteConfigurationFile(dir.Ini(), content));
+
+    const std::wstring reference = dir.Path(L"reference.ini");
+    const unsigned char mark[] = {0xFF, 0xFE};
+    WriteBytes(reference, mark, sizeof(mark));
+    for (const IniSection& section : content) {
+        ASSERT_TRUE(::WritePrivateProfileSectionW(section.name.c_str(),
+                                                  RenderSectionBlock(section.entries).c_str(),
+                                                  reference.c_str()));
+    }
+    ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, reference.c_str());
+    EXPECT_EQ(ReadBytes(dir.Ini()), ReadBytes(reference));
+}
