@@ -25,4 +25,51 @@ RegRead ReadRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* psz
     return RegRead::Ok;
 }
 
+RegRead ReadRegText(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                    std::wstring& text, DWORD& cbSize) {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS || !hKey) {
+        return RegRead::KeyMissing;
+    }
+    DWORD cbData = 0;
+    LONG lResult = ::RegQueryValueExW(hKey, pszValue, nullptr, nullptr, nullptr, &cbData);
+    // Whole characters plus one, so an odd byte count still fits.
+    std::vector<wchar_t> buffer(cbData / sizeof(wchar_t) + 2, L'\0');
+    if (lResult == ERROR_SUCCESS && cbData > 0) {
+        // A value that grew between the two calls reads as TooLarge rather than half a text.
+        lResult = ::RegQueryValueExW(hKey, pszValue, nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(buffer.data()), &cbData);
+    }
+    ::RegCloseKey(hKey);
+    if (lResult == ERROR_FILE_NOT_FOUND) return RegRead::ValueMissing;
+    if (lResult == ERROR_MORE_DATA) return RegRead::TooLarge;
+    if (lResult != ERROR_SUCCESS) return RegRead::OtherError;
+    cbSize = cbData;
+    text.assign(buffer.data(), cbData / sizeof(wchar_t));
+    return RegRead::Ok;
+}
+
+bool WriteRegTextUnterminated(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                              std::wstring_view text) {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey) != ERROR_SUCCESS || !hKey) {
+        return false;
+    }
+    const std::wstring copy(text);
+    ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(copy.c_str()),
+                     static_cast<DWORD>(copy.size() * sizeof(wchar_t)));
+    ::RegCloseKey(hKey);
+    return true;
+}
+
+bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue) {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey) != ERROR_SUCCESS || !hKey) {
+        return false;
+    }
+    ::RegDeleteValueW(hKey, pszValue);
+    ::RegCloseKey(hKey);
+    return true;
+}
+
 }  // namespace platform

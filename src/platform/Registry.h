@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -13,5 +14,20 @@ enum class RegRead { Ok, KeyMissing, ValueMissing, TooLarge, OtherError };
 // callers size their buffers. Non-string data is reported as OtherError.
 RegRead ReadRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
                       std::wstring& text, DWORD cbBuffer);
+
+// Reads a value of any size and type as text of cbSize / 2 characters, null characters included.
+// KeyMissing when the key cannot be opened for reading; a value of size 0 is Ok and empty.
+RegRead ReadRegText(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                    std::wstring& text, DWORD& cbSize);
+
+// Writes text as a REG_SZ value into an existing key, counting 2 bytes per character and no
+// terminator, so an empty text becomes a value of size 0. False only when the key cannot be
+// opened for writing; a write that fails after that is not reported.
+bool WriteRegTextUnterminated(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                              std::wstring_view text);
+
+// Deletes a value of an existing key; a value that is not there is no error. False only when the
+// key cannot be opened for writing.
+bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue);
 
 }  // namespace platform

@@ -1,0 +1,53 @@
+#include "apply/NetshCommands.h"
+
+std::wstring AddressCommandLine(const NetworkTarget& target) {
+    std::wstring line = L"netsh interface ip set address name=\"" + target.m_strNicName + L"\"";
+    if (target.m_bDhcpIp != 0) return line + L" source=dhcp";
+    line += L" source=static addr=" + target.m_strIp + L" mask=" + target.m_strMask;
+    if (target.m_strGateway == kNoAddress) return line;
+    return line + L" gateway=" + target.m_strGateway + L" gwmetric=" +
+           std::to_wstring(target.m_nMetric);
+}
+
+bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line) {
+    const std::wstring name = L"name=\"" + target.m_strNicName + L"\"";
+    if (nIndex == 0) {
+        line = kDnsCommandPrefix;
+        if (target.m_bDhcpDns != 0) {
+            line += L"set dns " + name + L" dhcp";
+        } else {
+            // A blank primary field arrives as "0.0.0.0" and is sent like any other address.
+            line += L"set dns " + name + L" static " + target.m_strDns[0] + L" primary";
+        }
+        return true;
+    }
+    if (target.m_bDhcpDns != 0 || target.m_strDns[1] == kNoAddress) return false;
+    line = kDnsCommandPrefix + (L"add dns " + name + L" " + target.m_strDns[1]);
+    return true;
+}
+
+std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target) {
+    std::vector<std::wstring> lines{AddressCommandLine(target)};
+    for (int nIndex = 0; nIndex < 2; ++nIndex) {
+        std::wstring line;
+        if (DnsCommandLine(target, nIndex, line)) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+void CopyProfileToChanger(const NICs& record, NetworkTarget& target) {
+    target.m_nNicIndex = record.nic;
+    target.m_strNicName = record.nicname;
+    target.m_nMetric = record.metric;
+    target.m_bDhcpIp = record.dhcpip == 1 ? 1 : 0;
+    target.m_bDhcpDns = record.dhcpdns == 1 ? 1 : 0;
+    if (record.dhcpip == 0) {
+        target.m_strIp = record.ip;
+        target.m_strMask = record.subnet;
+        target.m_strGateway = record.gateway;
+    }
+    if (record.dhcpdns == 0) {
+        target.m_strDns[0] = record.dns;
+        target.m_strDns[1] = record.dns2;
+    }
+}

@@ -1,0 +1,42 @@
+// The netsh command lines that apply the network half of a profile. Plain text building with no
+// system calls, so every line can be checked on any machine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "net/NICs.h"
+
+// What the next apply is to set. NetworkChanger keeps these fields and the runner; the command
+// lines depend on nothing else.
+struct NetworkTarget {
+    int32_t m_nNicIndex = -1;   // kept for reference; no command line uses it
+    std::wstring m_strNicName;  // connection name, the name= argument of every line
+    std::wstring m_strIp;
+    std::wstring m_strMask;
+    std::wstring m_strGateway;  // "0.0.0.0" means no gateway
+    std::wstring m_strDns[2];   // "0.0.0.0" as the secondary means none
+    int32_t m_bDhcpIp = 1;
+    int32_t m_bDhcpDns = 1;
+    int32_t m_nMetric = 1;
+};
+
+// The gateway (and secondary DNS) text that stands for "none".
+inline constexpr wchar_t kNoAddress[] = L"0.0.0.0";
+// The start of every DNS line, trailing blank included.
+inline constexpr wchar_t kDnsCommandPrefix[] = L"netsh interface ip ";
+
+// The address line: DHCP, static without gateway, or static with gateway and metric.
+std::wstring AddressCommandLine(const NetworkTarget& target);
+
+// The DNS line for server slot 0 (primary; always a line) or 1 (secondary). Returns false and
+// leaves line untouched when slot 1 has nothing to do: DNS from DHCP, or no secondary server.
+bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line);
+
+// Every line an apply runs, in order: address, primary DNS, then the secondary if there is one.
+std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target);
+
+// Takes a profile's network settings into the target. Addresses are copied only when their
+// DHCP flag is off; the others keep whatever the target held, since no command line reads them.
+void CopyProfileToChanger(const NICs& record, NetworkTarget& target);

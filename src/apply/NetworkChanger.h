@@ -1,0 +1,64 @@
+// Runs the netsh command lines of an apply, one at a time, as hidden child processes.
+//
+// Three threads meet here. The UI thread constructs the object and calls Stop; the apply thread
+// fills the target fields and calls ApplyAll; the command runner, owned by the object, starts
+// each queued line and waits for it. m_nStatus is the hand-over: ApplyAll writes m_strCommand,
+// then publishes status 0 (release); the runner sees 0 (acquire), reads the line, and publishes
+// 2 or 3 when done, after which ApplyAll may write the next line.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "apply/NetshCommands.h"
+
+// Shown by the runner when a command line cannot be started at all.
+inline constexpr wchar_t kMsgCommandNotStarted[] =
+    L"Error!\n\nMaybe It's started without OS permission";
+
+class NetworkChanger : public NetworkTarget {
+public:
+    // Shows one message and returns once the user has closed it.
+    using Reporter = std::function<void(const std::wstring&)>;
+
+    enum Status : int32_t {
+        kStatusPending = 0,  // a line waits in m_strCommand
+        kStatusIdle = 1,     // nothing run yet
+        kStatusDone = 2,     // the last line was started and has ended
+        kStatusFailed = 3,   // the last line could not be started
+    };
+
+    // Starts the command runner. Without a reporter, messages go to a message box.
+    explicit NetworkChanger(Reporter reporter = {});
+    // Stops the runner if Stop has not been called.
+    virtual ~NetworkChanger();
+    NetworkChanger(const NetworkChanger&) = delete;
+    NetworkChanger& operator=(const NetworkChanger&) = delete;
+
+    // Asks the runner to end and waits for it, however long a running netsh takes.
+    void Stop();
+
+    // Builds the address line into m_strAddressCmd; always 1.
+    int BuildAddressCommand();
+    // Builds the DNS line of slot 0 or 1 into m_strDnsCmd; 0 when slot 1 has nothing to do.
+    int BuildDnsCommand(int nIndex);
+    // Builds and runs the lines in order, each after the previous has ended; always 1. Blocks,
+    // so call it from a worker thread, and never after Stop.
+    int ApplyAll();
+
+    std::wstring m_strAddressCmd;
+    std::wstring m_strDnsCmd;
+    std::wstring m_strCommand;
+    std::thread m_pThread;
+    std::atomic<int32_t> m_nRun{1};
+    std::atomic<int32_t> m_nStatus{kStatusIdle};
+
+private:
+    void RunCommands();
+    void RunQueued(const std::wstring& line);
+
+    Reporter m_Report;
+};

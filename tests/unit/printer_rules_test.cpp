@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "apply/PrinterRules.h"
+
+namespace {
+const std::vector<std::wstring> kNames = {L"Office", L"Home", L"Lab"};
+}
+
+TEST(PrinterRules, ListEndsWithTheEntryThatLeavesTheDefaultAlone) {
+    const std::vector<std::wstring> entries = PrinterListEntries(kNames);
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[2], L"Lab");
+    EXPECT_EQ(entries[3], L"Do not change Printer");
+    EXPECT_EQ(PrinterListEntries({}), std::vector<std::wstring>{L"Do not change Printer"});
+}
+
+TEST(PrinterRules, NameAtClampsBelowAndReportsErrorPastTheEnd) {
+    EXPECT_EQ(PrinterNameAt(kNames, 1), L"Home");
+    EXPECT_EQ(PrinterNameAt(kNames, 0), L"Office");
+    EXPECT_EQ(PrinterNameAt(kNames, -1), L"Office");
+    EXPECT_EQ(PrinterNameAt(kNames, 3), L"Error");
+    EXPECT_EQ(PrinterNameAt({}, 0), L"Error");
+}
+
+TEST(PrinterRules, SelectionOfTheLastEntryMeansNoPrinter) {
+    EXPECT_EQ(PrinterOfListEntry(kNames, 3, 4), L"No Printer");
+    EXPECT_EQ(PrinterOfListEntry(kNames, 2, 4), L"Lab");
+    EXPECT_EQ(PrinterOfListEntry({}, 0, 1), L"No Printer");
+
+    EXPECT_TRUE(SelectionChangesDefaultPrinter(0, 4));
+    EXPECT_TRUE(SelectionChangesDefaultPrinter(2, 4));
+    EXPECT_FALSE(SelectionChangesDefaultPrinter(3, 4));
+    EXPECT_FALSE(SelectionChangesDefaultPrinter(-1, 4));
+    EXPECT_FALSE(SelectionChangesDefaultPrinter(0, 1));
+}
+
+TEST(PrinterRules, ProfilePrinterMatchesExactlyElseFallsBackToTheDefault) {
+    EXPECT_EQ(ProfilePrinterPosition(kNames, L"Lab", L"Home"), 2);
+    // Exact, case-sensitive.
+    EXPECT_EQ(ProfilePrinterPosition(kNames, L"lab", L"Home"), 1);
+    // A printer that is gone, and the entries that name no printer, show the default.
+    for (const wchar_t* printer :
+         {L"Gone", L"Do not change Printer", L"No Printer", L"No_Printer", L""}) {
+        EXPECT_EQ(ProfilePrinterPosition(kNames, printer, L"Lab"), 2) << printer;
+    }
+    // Unreadable or unknown default: the first printer.
+    EXPECT_EQ(ProfilePrinterPosition(kNames, L"Gone", L""), 0);
+    EXPECT_EQ(ProfilePrinterPosition(kNames, L"Gone", L"Elsewhere"), 0);
+}
+
+TEST(PrinterRules, OneCharacterNamesNeverMatchAProfile) {
+    const std::vector<std::wstring> names = {L"A", L"B", L"Main"};
+    EXPECT_EQ(ProfilePrinterPosition(names, L"B", L"Main"), 2);
+    EXPECT_EQ(ProfilePrinterPosition(names, L"B", L""), 0);
+    // ...but a one-character default printer is still found as the fallback.
+    EXPECT_EQ(ProfilePrinterPosition(names, L"B", L"B"), 1);
+}
+
+TEST(PrinterRules, DefaultPositionTakesTheLastPrinterNamedLikeTheDefault) {
+    const std::vector<std::wstring> names = {L"P", L"Twin", L"Q", L"Twin"};
+    EXPECT_EQ(DefaultPrinterPosition(names, L"Twin"), 3);
+    EXPECT_EQ(DefaultPrinterPosition(names, L"None"), 0);
+    EXPECT_EQ(DefaultPrinterPosition({}, L"Twin"), 0);
+}

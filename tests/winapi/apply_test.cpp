@@ -1,0 +1,414 @@
+// Applying a profile against the real system calls: the command runner with a recording netsh
+// stand-in, the spooler with the CUPS queues the test runner creates (tools/rig/cups.sh start
+// vorl-office vorl-home vorl-lab), and the browser's configuration-script value.
+#include <windows.h>
+#include <winspool.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "apply/AutoConfigScript.h"
+#include "apply/EnumPrinters.h"
+#include "apply/NetworkChanger.h"
+#include "apply/PrinterRules.h"
+#include "platform/Registry.h"
+
+namespace {
+
+std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD n = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::string bytes;
+    if (FILE* f = _wfopen(path.c_str(), L"rb")) {
+        char chunk[4096];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes.append(chunk, n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// One line of netsh.log: "START_MS END_MS STATUS netsh ARG...".
+struct NetshCall {
+    long long start = 0;
+    long long end = 0;
+    int status = 0;
+    std::string command;
+};
+
+// The netsh that the runner finds first: CreateProcessW looks in the folder of the running
+// program before the current folder and the system folders, so the stand-in goes beside this
+// test program for as long as the object lives. A copy named .exe is executable for Wine.
+class NetshStandIn {
+public:
+    NetshStandIn() : m_folder(ExeFolder()) { Remove(); }
+    ~NetshStandIn() { Remove(); }
+
+    // The shim (a Windows program the runner can wait for) in front of the recording script.
+    bool InstallRecorder(int nDelayMs) {
+        const std::wstring shim = m_folder + L"\\netsh-shim.exe";
+        const std::wstring recorder = ToolsFolder() + L"\\netsh-recorder";
+        if (!Exists(shim) || !Exists(recorder)) {
+            ADD_FAILURE() << "need " << Narrow(shim) << " (target netsh_shim) and "
+                          << Narrow(recorder);
+            return false;
+        }
+        WriteFileBytes(Path(L"netsh.delay"), std::to_string(nDelayMs));
+        return ::CopyFileW(shim.c_str(), Path(L"netsh.exe").c_str(), FALSE) &&
+               ::CopyFileW(recorder.c_str(), Path(L"netsh-standin.exe").c_str(), FALSE);
+    }
+
+    // A netsh.exe that is no program at all: CreateProcessW refuses to start it.
+    void InstallBroken() { WriteFileBytes(Path(L"netsh.exe"), "not a program\n"); }
+
+    std::vector<NetshCall> Calls() const {
+        std::vector<NetshCall> calls;
+        std::istringstream log(ReadFileBytes(Path(L"netsh.log")));
+        std::string line;
+        while (std::getline(log, line)) {
+            NetshCall call;
+            std::istringstream fields(line);
+            fields >> call.start >> call.end >> call.status >> std::ws;
+            std::getline(fields, call.command);
+            calls.push_back(call);
+        }
+        return calls;
+    }
+
+private:
+    std::wstring Path(const wchar_t* name) const { return m_folder + L"\\" + name; }
+
+    // tools/netsh of the source tree: VORLIP_NETSH_TOOLS, else two levels above build/win.
+    std::wstring ToolsFolder() const {
+        wchar_t env[MAX_PATH] = {};
+        if (::GetEnvironmentVariableW(L"VORLIP_NETSH_TOOLS", env, MAX_PATH)) return env;
+        return m_folder + L"\\..\\..\\tools\\netsh";
+    }
+
+    void Remove() {
+        for (const wchar_t* name :
+             {L"netsh.exe", L"netsh-standin.exe", L"netsh.log", L"netsh.delay", L"netsh.fail"}) {
+            ::DeleteFileW(Path(name).c_str());
+        }
+    }
+
+    std::wstring m_folder;
+};
+
+// What the runner puts on the command line, as the stand-in receives it: quotes removed.
+std::string Unquoted(const std::wstring& line) {
+    std::string text = Narrow(line);
+    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
+    return text;
+}
+
+void SetStaticTarget(NetworkTarget& t) {
+    t.m_strNicName = L"Local Area Connection";
+    t.m_bDhcpIp = 0;
+    t.m_strIp = L"10.77.1.50";
+    t.m_strMask = L"255.255.255.0";
+    t.m_strGateway = L"10.77.1.1";
+    t.m_nMetric = 5;
+    t.m_bDhcpDns = 0;
+    t.m_strDns[0] = L"10.77.1.53";
+    t.m_strDns[1] = L"10.77.1.54";
+}
+
+using Clock = std::chrono::steady_clock;
+
+long long MsSince(Clock::time_point t0) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t0).count();
+}
+
+}  // namespace
+
+TEST(ApplyRunner, RunsTheCommandsInOrderEachAfterThePreviousHasEnded) {
+    NetshStandIn netsh;
+    ASSERT_TRUE(netsh.InstallRecorder(300));
+    std::vector<std::wstring> messages;
+    NetworkChanger changer([&](const std::wstring& text) { messages.push_back(text); });
+    SetStaticTarget(changer);
+
+    EXPECT_EQ(changer.ApplyAll(), 1);
+    // ApplyAll returns only after the last command has ended, so all three are logged by now.
+    const std::vector<NetshCall> calls = netsh.Calls();
+    const std::vector<std::wstring> expected = ApplyCommandLines(changer);
+    ASSERT_EQ(calls.size(), 3u);
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].command, Unquoted(expected[i]));
+        EXPECT_GE(calls[i].end - calls[i].start, 300) << i;
+        if (i > 0) {
+            EXPECT_GE(calls[i].start, calls[i - 1].end) << "overlap at command " << i;
+        }
+    }
+    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusDone);
+    EXPECT_TRUE(messages.empty());
+    changer.Stop();
+}
+
+TEST(ApplyRunner, ACommandThatCannotStartIsReportedAndTheNextStillRuns) {
+    NetshStandIn netsh;
+    netsh.InstallBroken();
+    std::vector<int32_t> statusWhileReporting;
+    NetworkChanger* pChanger = nullptr;
+    NetworkChanger changer([&](const std::wstring& text) {
+        EXPECT_EQ(text, L"Error!\n\nMaybe It's started without OS permission");
+        // While the message is open the sequence must not move on: status stays pending.
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        statusWhileReporting.push_back(pChanger->m_nStatus.load());
+        // Mend netsh, so the commands after the failed one can show that they still run.
+        netsh.InstallRecorder(0);
+    });
+    pChanger = &changer;
+    SetStaticTarget(changer);
+
+    changer.ApplyAll();
+    EXPECT_EQ(statusWhileReporting, std::vector<int32_t>{NetworkChanger::kStatusPending});
+    const std::vector<NetshCall> calls = netsh.Calls();
+    const std::vector<std::wstring> expected = ApplyCommandLines(changer);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].command, Unquoted(expected[1]));
+    EXPECT_EQ(calls[1].command, Unquoted(expected[2]));
+    changer.Stop();
+}
+
+TEST(ApplyRunner, EveryFailedStartIsReportedAndEndsInStatusThree) {
+    NetshStandIn netsh;
+    netsh.InstallBroken();
+    int nMessages = 0;
+    NetworkChanger changer([&](const std::wstring&) { ++nMessages; });
+    changer.m_bDhcpDns = 0;
+    changer.m_strDns[1] = L"10.0.0.2";
+    changer.ApplyAll();
+    EXPECT_EQ(nMessages, 3);
+    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusFailed);
+    changer.Stop();
+}
+
+TEST(ApplyRunner, StartsIdleAndStopsPromptly) {
+    NetworkChanger changer([](const std::wstring&) {});
+    EXPECT_EQ(changer.m_nNicIndex, -1);
+    EXPECT_EQ(changer.m_bDhcpIp, 1);
+    EXPECT_EQ(changer.m_bDhcpDns, 1);
+    EXPECT_EQ(changer.m_nMetric, 1);
+    EXPECT_EQ(changer.m_nRun.load(), 1);
+    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusIdle);
+    EXPECT_TRUE(changer.m_pThread.joinable());
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    const auto t0 = Clock::now();
+    changer.Stop();
+    // One polling period, plus slack for a loaded machine.
+    EXPECT_LT(MsSince(t0), 400);
+    EXPECT_EQ(changer.m_nRun.load(), 0);
+    EXPECT_FALSE(changer.m_pThread.joinable());
+}
+
+// ---- Printers: three CUPS queues, vorl-office the default ----
+
+namespace {
+
+class Printers : public ::testing::Test {
+protected:
+    // Leaves the default as the fixture made it, whatever a test changed.
+    void TearDown() override { ::SetDefaultPrinterW(L"vorl-office"); }
+
+    static int PositionOf(const CEnumPrinters& printers, const wchar_t* name) {
+        const auto it = std::find(printers.m_lstNames.begin(), printers.m_lstNames.end(), name);
+        return it == printers.m_lstNames.end() ? -1
+                                               : static_cast<int>(it - printers.m_lstNames.begin());
+    }
+};
+
+}  // namespace
+
+TEST_F(Printers, ListsTheQueuesWithTheirPorts) {
+    const CEnumPrinters printers;
+    ASSERT_EQ(printers.m_nPrinters, 3);
+    ASSERT_EQ(printers.m_lstNames.size(), 3u);
+    EXPECT_EQ(printers.m_lstLocations.size(), 3u);
+    EXPECT_EQ(printers.m_lstShareNames.size(), 3u);
+    ASSERT_EQ(printers.m_lstPorts.size(), 3u);
+    for (const wchar_t* name : {L"vorl-office", L"vorl-home", L"vorl-lab"}) {
+        const int i = PositionOf(printers, name);
+        ASSERT_GE(i, 0) << Narrow(name);
+        EXPECT_EQ(printers.m_lstPorts[i], std::wstring(L"CUPS:") + name);
+        EXPECT_EQ(printers.GetPrinterName(i), name);
+    }
+    EXPECT_EQ(printers.GetPrinterName(3), L"Error");
+    const std::vector<std::wstring> entries = PrinterListEntries(printers.m_lstNames);
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries.back(), L"Do not change Printer");
+}
+
+TEST_F(Printers, DefaultPrinterIsTheCupsDefault) {
+    wchar_t buffer[CEnumPrinters::kDefaultNameCapacity] = {};
+    ASSERT_EQ(CEnumPrinters::GetDefaultPrinterName(buffer), 1);
+    EXPECT_STREQ(buffer, L"vorl-office");
+    EXPECT_EQ(CEnumPrinters::DefaultPrinterName(), L"vorl-office");
+}
+
+TEST_F(Printers, SelectedEntryBecomesTheDefaultAndTheLastEntryLeavesIt) {
+    const CEnumPrinters printers;
+    const int nEntries = printers.m_nPrinters + 1;
+    const int lab = PositionOf(printers, L"vorl-lab");
+    ASSERT_GE(lab, 0);
+
+    EXPECT_EQ(printers.SetDefaultPrinterFromList(lab, nEntries), 1);
+    wchar_t buffer[MAX_PATH] = {};
+    DWORD nSize = MAX_PATH;
+    ASSERT_TRUE(::GetDefaultPrinterW(buffer, &nSize));
+    EXPECT_STREQ(buffer, L"vorl-lab");
+    // Showing the current information now selects the new default.
+    EXPECT_EQ(DefaultPrinterPosition(printers.m_lstNames, CEnumPrinters::DefaultPrinterName()),
+              lab);
+
+    EXPECT_EQ(printers.SetDefaultPrinterFromList(nEntries - 1, nEntries), 0);
+    EXPECT_EQ(printers.SetDefaultPrinterFromList(-1, nEntries), 0);
+    EXPECT_EQ(CEnumPrinters::DefaultPrinterName(), L"vorl-lab");
+}
+
+// ---- AutoConfig: HKCU\...\Internet Settings, value AutoConfigURL ----
+
+namespace {
+
+class AutoConfig : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DWORD cb = 0;
+        m_bHadValue =
+            platform::ReadRegText(HKEY_CURRENT_USER, kInternetSettingsKey, kAutoConfigUrlValue,
+                                  m_saved, cb) == platform::RegRead::Ok;
+        m_cbSaved = cb;
+    }
+    void TearDown() override {
+        if (!m_bHadValue) {
+            ClearAutoConfigScript();
+            return;
+        }
+        HKEY hKey = nullptr;
+        ::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &hKey);
+        ::RegSetValueExW(hKey, kAutoConfigUrlValue, 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(m_saved.c_str()), m_cbSaved);
+        ::RegCloseKey(hKey);
+    }
+
+    // The value as stored: false when it is missing.
+    static bool RawValue(DWORD& type, DWORD& cbSize) {
+        HKEY hKey = nullptr;
+        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_READ, &hKey)) {
+            return false;
+        }
+        cbSize = 0;
+        const LONG result =
+            ::RegQueryValueExW(hKey, kAutoConfigUrlValue, nullptr, &type, nullptr, &cbSize);
+        ::RegCloseKey(hKey);
+        return result == ERROR_SUCCESS;
+    }
+
+    // The program counts 2 bytes per character and no terminator; the registry (Wine's, like
+    // Windows') adds the terminator it finds right after such string data.
+    static bool SizeOfText(DWORD cbSize, size_t nChars) {
+        return cbSize == nChars * sizeof(wchar_t) || cbSize == (nChars + 1) * sizeof(wchar_t);
+    }
+
+    static void StoreWithTerminator(const std::wstring& text) {
+        HKEY hKey = nullptr;
+        ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &hKey),
+                  ERROR_SUCCESS);
+        ::RegSetValueExW(hKey, kAutoConfigUrlValue, 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+        ::RegCloseKey(hKey);
+    }
+
+    bool m_bHadValue = false;
+    std::wstring m_saved;
+    DWORD m_cbSaved = 0;
+};
+
+}  // namespace
+
+TEST_F(AutoConfig, SetStoresTheUrlWithoutTerminatorAndClearRemovesIt) {
+    const std::wstring url = L"http://proxy.example/proxy.pac";
+    ASSERT_EQ(SetAutoConfigScript(url), 1);
+    DWORD type = 0, cbSize = 0;
+    ASSERT_TRUE(RawValue(type, cbSize));
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_TRUE(SizeOfText(cbSize, url.size())) << cbSize;
+    AutoConfigScript loaded = LoadAutoConfigScript();
+    EXPECT_EQ(loaded.state, AutoConfigScript::State::Set);
+    EXPECT_EQ(loaded.text, url);
+
+    EXPECT_EQ(ClearAutoConfigScript(), 1);
+    EXPECT_FALSE(RawValue(type, cbSize));
+    loaded = LoadAutoConfigScript();
+    EXPECT_EQ(loaded.state, AutoConfigScript::State::EmptyOrMissing);
+    EXPECT_TRUE(loaded.text.empty());
+    // Clearing what is already gone still succeeds.
+    EXPECT_EQ(ClearAutoConfigScript(), 1);
+}
+
+TEST_F(AutoConfig, EmptyUrlLeavesAValueOfSizeZeroThatReadsAsNoScript) {
+    ASSERT_EQ(SetAutoConfigScript(L""), 1);
+    DWORD type = 0, cbSize = 99;
+    ASSERT_TRUE(RawValue(type, cbSize));
+    EXPECT_EQ(cbSize, 0u);
+    EXPECT_EQ(LoadAutoConfigScript().state, AutoConfigScript::State::EmptyOrMissing);
+}
+
+TEST_F(AutoConfig, LongUrlIsStoredCutTo1023Characters) {
+    const std::wstring url = L"http://p/" + std::wstring(1491, L'x');
+    ASSERT_EQ(url.size(), 1500u);
+    ASSERT_EQ(SetAutoConfigScript(url), 1);
+    DWORD type = 0, cbSize = 0;
+    ASSERT_TRUE(RawValue(type, cbSize));
+    EXPECT_TRUE(SizeOfText(cbSize, 1023)) << cbSize;
+    EXPECT_EQ(LoadAutoConfigScript().text, url.substr(0, 1023));
+}
+
+TEST_F(AutoConfig, ValueWrittenWithTerminatorByOthersLoadsWithoutIt) {
+    StoreWithTerminator(L"http://wpad/wpad.dat");
+    const AutoConfigScript loaded = LoadAutoConfigScript();
+    EXPECT_EQ(loaded.state, AutoConfigScript::State::Set);
+    EXPECT_EQ(loaded.text, L"http://wpad/wpad.dat");
+}
+
+TEST(AutoConfigRegistry, MissingKeyIsNeitherCreatedNorWritten) {
+    const std::wstring key = L"Software\\VorlIP-test-no-such-key";
+    EXPECT_FALSE(platform::WriteRegTextUnterminated(HKEY_CURRENT_USER, key, L"v", L"text"));
+    EXPECT_FALSE(platform::DeleteRegValue(HKEY_CURRENT_USER, key, L"v"));
+    std::wstring text;
+    DWORD cbSize = 0;
+    EXPECT_EQ(platform::ReadRegText(HKEY_CURRENT_USER, key, L"v", text, cbSize),
+              platform::RegRead::KeyMissing);
+    HKEY hKey = nullptr;
+    EXPECT_NE(::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
+}
