@@ -49,6 +49,7 @@ cleanup() {
   "$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
   "$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
   "$RIG/xvfb.sh" stop 77 >/dev/null 2>&1 || true
+  "$RIG/cups.sh" stop >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -72,6 +73,9 @@ wineserver -k >/dev/null 2>&1 || true
 "$RIG/netns.sh" dns vorl-inv 10.77.1.53 10.77.1.54 10.77.1.55
 "$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
 "$RIG/netns.sh" up vorl-empty
+
+# Three print queues; Wine lists CUPS queues as its printers.
+"$RIG/cups.sh" start vorl-office vorl-home vorl-lab
 
 echo "== Win32 tests under Wine (network namespaces)"
 run winapi "$RIG/in-ns.sh" vorl-inv wine "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "apply/EnumPrinters.h"
+#include "apply/NetworkChanger.h"
 #include "platform/PrivateProfile.h"
 #include "resource.h"
 #include "ui/LanguageTexts.h"
@@ -11,7 +13,6 @@
 
 namespace {
 
-constexpr wchar_t kNoPrinterEntry[] = L"Do not change Printer";
 constexpr int kHotKeyId = 100;
 constexpr UINT kHotKeyVirtualKey = 0x44;  // D
 constexpr int kMetricEntries = 16;        // "0" to "15"
@@ -19,7 +20,10 @@ constexpr const wchar_t* kLanguageEntries[] = {L"English", L"Korean", L"Japanese
 
 }  // namespace
 
-CVorlIPDlg::CVorlIPDlg() : win::Dialog(IDD_VORLIP_DIALOG) {
+CVorlIPDlg::CVorlIPDlg()
+    : win::Dialog(IDD_VORLIP_DIALOG),
+      m_pChanger(std::make_unique<NetworkChanger>()),
+      m_pPrinters(std::make_unique<CEnumPrinters>()) {
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
                                               MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
                                               LR_DEFAULTSIZE | LR_SHARED));
@@ -121,9 +125,6 @@ void CVorlIPDlg::FillAdapterList() {
     }
 }
 
-// Printer names join this list with the spooler support; the last entry is always this one.
-void CVorlIPDlg::FillPrinterList() { ComboAdd(IDC_PRINTER_LIST, kNoPrinterEntry); }
-
 void CVorlIPDlg::CreateBusyWindow() {
     m_pProcessingDlg = std::make_unique<CProcessingDlg>();
     m_pProcessingDlg->Create(m_hWnd);
@@ -218,10 +219,15 @@ void CVorlIPDlg::PaintMinimizedIcon() {
 void CVorlIPDlg::ReleaseResources() {
     if (m_bReleased) return;
     m_bReleased = true;
-    // 1. search dialog (created on first use; none yet)
+    // The search dialog, created on first use, is destroyed here first once it exists.
     g_TrayIcon.RemoveIcon(m_hWnd);
-    // The command runner, printer list and help dialog join this sequence as they are built.
+    if (m_pChanger) {
+        m_pChanger->Stop();
+        m_pChanger.reset();
+    }
     m_pIniSectionList.reset();
+    m_pPrinters.reset();
+    // The help dialog joins this sequence when it is built.
     if (m_pProcessingDlg) {
         m_pProcessingDlg->DestroyWindow();
         m_pProcessingDlg.reset();

@@ -15,6 +15,8 @@
 #include "win/Dialog.h"
 
 class CProcessingDlg;
+class CEnumPrinters;
+class NetworkChanger;
 namespace platform {
 struct IniSectionList;
 }
@@ -50,6 +52,8 @@ public:
     IPHelper m_IPHelper;
     std::vector<Profile> profiles;
     Options m_Options;
+    std::unique_ptr<NetworkChanger> m_pChanger;
+    std::unique_ptr<CEnumPrinters> m_pPrinters;
     std::unique_ptr<platform::IniSectionList> m_pIniSectionList;
     NICs m_Current{};
     int m_nSelectedNic = 0;
@@ -92,6 +96,12 @@ private:
     void LoadCurrentInfo();
     void OnPrinterSelChange();
     void OnChangeAll();
+    // Runs on the apply thread: the netsh commands, then the done signal.
+    void ApplyThreadProc(HANDLE hDone);
+    void CopyProfileToChanger(const NICs& record);
+    void SelectProfilePrinter(const Profile& profile);
+    void ShowBusyWindow();
+    void LoadAutoConfigScriptIntoForm();
 
     static constexpr int kHelpTabNic = 0;
     static constexpr int kHelpTabDhcp = 1;
@@ -120,4 +130,5 @@ private:
     HICON m_hSmallIcon = nullptr;
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
     bool m_bReleased = false;
+    bool m_bApplying = false;
 };

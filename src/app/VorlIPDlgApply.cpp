@@ -1,5 +1,123 @@
-// Applying the form: the printer choice and "Change All".
-#include "app/VorlIPDlg.h"
+// Applying the form: the printer choice, the proxy script controls and "Change All".
+#include <thread>
 
-void CVorlIPDlg::OnPrinterSelChange() {}
-void CVorlIPDlg::OnChangeAll() {}
+#include "app/VorlIPDlg.h"
+#include "apply/AutoConfigScript.h"
+#include "apply/EnumPrinters.h"
+#include "apply/NetshCommands.h"
+#include "apply/NetworkChanger.h"
+#include "apply/PrinterRules.h"
+#include "net/AddressText.h"
+#include "resource.h"
+#include "ui/LanguageTexts.h"
+#include "ui/ProcessingDlg.h"
+#include "win/MessageBox.h"
+#include "win/Thread.h"
+
+void CVorlIPDlg::FillPrinterList() {
+    for (const std::wstring& entry : PrinterListEntries(m_pPrinters->m_lstNames)) {
+        ComboAdd(IDC_PRINTER_LIST, entry);
+    }
+}
+
+void CVorlIPDlg::OnPrinterSelChange() {
+    const std::wstring printer = PrinterOfListEntry(
+        m_pPrinters->m_lstNames, ComboGetCurSel(IDC_PRINTER_LIST), ComboCount(IDC_PRINTER_LIST));
+    CopyField(m_Current.printer, printer);
+}
+
+void CVorlIPDlg::SelectProfilePrinter(const Profile& profile) {
+    ComboSetCurSel(IDC_PRINTER_LIST,
+                   ProfilePrinterPosition(m_pPrinters->m_lstNames, profile.printer,
+                                          CEnumPrinters::DefaultPrinterName()));
+}
+
+void CVorlIPDlg::LoadAutoConfigScriptIntoForm() {
+    const AutoConfigScript script = LoadAutoConfigScript();
+    if (script.state == AutoConfigScript::State::Unreadable) return;
+    const bool bSet = script.state == AutoConfigScript::State::Set;
+    SetItemText(IDC_AUTOCONF_URL, bSet ? script.text : std::wstring());
+    CheckButton(IDC_AUTOCONF_CHECK, bSet);
+}
+
+void CVorlIPDlg::CopyProfileToChanger(const NICs& record) {
+    ::CopyProfileToChanger(record, *m_pChanger);
+}
+
+void CVorlIPDlg::ShowBusyWindow() {
+    HWND hBusy = m_pProcessingDlg ? m_pProcessingDlg->GetSafeHwnd() : nullptr;
+    if (!hBusy) return;
+    RECT rc;
+    ::GetWindowRect(hBusy, &rc);
+    const int cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
+    const int x = (::GetSystemMetrics(SM_CXFULLSCREEN) - cx) / 2;
+    const int y = (::GetSystemMetrics(SM_CYFULLSCREEN) - cy) / 2;
+    ::MoveWindow(hBusy, x, y, cx, cy, TRUE);
+    ::ShowWindow(hBusy, SW_SHOWNORMAL);
+}
+
+void CVorlIPDlg::ApplyThreadProc(HANDLE hDone) {
+    m_pChanger->ApplyAll();
+    ::SetEvent(hDone);
+}
+
+void CVorlIPDlg::OnChangeAll() {
+    // The window keeps handling messages while the commands run; a second apply started from
+    // there would hand the runner two command sequences at once.
+    if (m_bApplying) return;
+    const int nLanguage = m_Options.language;
+    if (!m_Options.changeforce) {
+        const int nSel = ComboGetCurSel(IDC_NIC_LIST);
+        const bool bConnected =
+            nSel >= 0 && nSel < m_IPHelper.m_nCount && m_IPHelper.m_pNICs[nSel].operstatus == 1;
+        if (!bConnected) {
+            win::ShowMessage(m_hWnd,
+                             std::wstring(GetLanguageMessage(LanguageMessage::LinkDown, nLanguage)));
+            return;
+        }
+    }
+    const std::wstring_view question =
+        GetLanguageMessage(LanguageMessage::ApplyConfirmation, nLanguage);
+    if (!win::AskYesNo(m_hWnd, std::wstring(question))) return;
+
+    m_bApplying = true;
+    ShowBusyWindow();
+    Profile record{};
+    if (FormToProfile(nullptr, true) && FormToProfile(&record, true)) {
+        CopyProfileToChanger(record);
+        win::ManualResetEvent done;
+        std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, done.Handle());
+        bool bQuit = false;
+        while (!done.IsSet()) {
+            MSG msg;
+            if (!bQuit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (msg.message == WM_QUIT) {
+                    bQuit = true;
+                    continue;
+                }
+                if (!::IsDialogMessageW(m_hWnd, &msg)) {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessageW(&msg);
+                }
+            } else {
+                // Nothing to dispatch: sleep until a message arrives or the commands end.
+                HANDLE hEvent = done.Handle();
+                ::MsgWaitForMultipleObjects(1, &hEvent, FALSE, 50, QS_ALLINPUT);
+            }
+        }
+        worker.join();
+        if (bQuit) ::PostQuitMessage(0);
+
+        const int nScript = IsChecked(IDC_AUTOCONF_CHECK)
+                                ? SetAutoConfigScript(GetItemText(IDC_AUTOCONF_URL))
+                                : ClearAutoConfigScript();
+        if (nScript == 0) win::ShowMessage(m_hWnd, kMsgAutoConfigFailed);
+        m_pPrinters->SetDefaultPrinterFromList(ComboGetCurSel(IDC_PRINTER_LIST),
+                                               ComboCount(IDC_PRINTER_LIST));
+        GetNetworkInformation();
+    }
+    if (m_pProcessingDlg) ::ShowWindow(m_pProcessingDlg->GetSafeHwnd(), SW_HIDE);
+    UpdateNicInformation();
+    m_bApplying = false;
+}

@@ -1,6 +1,8 @@
 // The main window's form: putting a profile or an adapter's live settings into the controls, and
 // the enable rules between them.
 #include "app/VorlIPDlg.h"
+#include "apply/EnumPrinters.h"
+#include "apply/PrinterRules.h"
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
 #include "resource.h"
@@ -36,12 +38,14 @@ void CVorlIPDlg::ShowProfile(int nIndex) {
     SetIp(IDC_DNS2, m_Current.dns2);
     UpdateAddressControls();
     OnAutoConfigCheck();
+    CopyProfileToChanger(m_Current);
     UpdateNicInformation();
     if (nIndex >= 0) {
         const Profile& profile = profiles[static_cast<size_t>(nIndex)];
         CheckButton(IDC_AUTOCONF_CHECK, profile.checkautoconf == 1);
         SetItemText(IDC_AUTOCONF_URL, profile.autoconf);
         OnAutoConfigCheck();
+        SelectProfilePrinter(profile);
     }
 }
 
@@ -187,4 +191,8 @@ void CVorlIPDlg::LoadCurrentInfo() {
     if (nSel < 0 || nSel >= m_IPHelper.m_nCount) return;
     m_Current = m_IPHelper.m_pNICs[nSel];
     ShowProfile(-1);
+    LoadAutoConfigScriptIntoForm();
+    OnAutoConfigCheck();
+    ComboSetCurSel(IDC_PRINTER_LIST, DefaultPrinterPosition(m_pPrinters->m_lstNames,
+                                                            CEnumPrinters::DefaultPrinterName()));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "net/AddressText.h"
 #include "net/NICs.h"
 
 // What the next apply is to set. NetworkChanger keeps these fields and the runner; the command
@@ -22,8 +23,6 @@ struct NetworkTarget {
     int32_t m_nMetric = 1;
 };
 
-// The gateway (and secondary DNS) text that stands for "none".
-inline constexpr wchar_t kNoAddress[] = L"0.0.0.0";
 // The start of every DNS line, trailing blank included.
 inline constexpr wchar_t kDnsCommandPrefix[] = L"netsh interface ip ";
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "net/AddressText.h"
+
 inline constexpr wchar_t kConfigFileName[] = L"vorlip_configure.ini";
 
 // The section that holds the options; compared case-sensitively, so "vorlip_basic_information"
@@ -51,8 +53,6 @@ inline constexpr int32_t kMetricWhenMissing = 1;
 inline constexpr wchar_t kNicnameWhenMissing[] = L"No Friend name";
 inline constexpr wchar_t kPrinterWhenMissing[] = L"No_Printer";
 
-// "0.0.0.0" stands for no gateway and for no secondary DNS server.
-inline constexpr wchar_t kNoAddress[] = L"0.0.0.0";
 
 // Language indexes; they are also positions in the language list and in every text table.
 inline constexpr int kLanguageEnglish = 0;

@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+// "0.0.0.0" stands for no gateway and for no secondary DNS server.
+inline constexpr wchar_t kNoAddress[] = L"0.0.0.0";
+
 // What an IP address control holds: nothing, some of its four fields, or all four.
 enum class AddressFill { Blank, Partial, Complete };
 

@@ -80,3 +80,43 @@ TEST(Form, StartsAtTheTopLeftCollapsedAndExpandsInPlace) {
     ::GetWindowRect(s.hMain, &rc);
     EXPECT_EQ(rc.right - rc.left, 370);
 }
+
+TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
+    // "Second" names vorl-lan like "First" but carries another index: the first profile with
+    // that name decides which adapter is selected.
+    const std::string ini =
+        "[First]\r\nnic=3\r\nnicname=vorl-lan\r\nmetric=4\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
+        "ip=10.77.1.50\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n"
+        "[Second]\r\nnic=2\r\nnicname=vorl-lan\r\nmetric=7\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n";
+    Session s(true, ini);
+    ASSERT_NE(s.hMain, nullptr);
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"First");
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_TITLE_LIST), 0);
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.50");
+    EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"4");
+    EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_STATIC_IP));
+    EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_DNS));
+    // Index 3 is the second adapter of the namespace (vorl-wifi).
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1);
+
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    Pause(200);
+    EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"7");
+    EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_IP));
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1) << "still the first profile's adapter";
+
+    // With a profile shown, another adapter changes neither the addresses nor the radios.
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
+    Pause(200);
+    SelectCombo(s.hMain, IDC_NIC_LIST, 0);
+    Pause(200);
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.50");
+    EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_STATIC_IP));
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"First");
+
+    // "Load current Info" empties the title and shows the adapter's live settings.
+    ClickButton(s.hMain, IDC_LOAD_CURRENT);
+    Pause(300);
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"");
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.10");
+}

@@ -144,14 +144,21 @@ TEST(Languages, KoreanFileStartsKoreanAndTheListSwitchesAtOnce) {
     ASSERT_NE(s.hMain, nullptr);
     EXPECT_EQ(ItemText(s.hMain, IDC_CHANGE_ALL), L"변경하기");
     EXPECT_EQ(ComboSelection(s.hMain, IDC_LANGUAGE_LIST), 1);
-    SaveScreenshot(L"language_korean");
+    SaveScreenshot(L"language_korean_collapsed");
+    ClickButton(s.hMain, IDC_EXPAND);
+    Pause(300);
+    SaveScreenshot(L"language_korean_expanded");
 
     SelectCombo(s.hMain, IDC_LANGUAGE_LIST, 2);
     Pause(300);
     EXPECT_EQ(WindowText(s.hMain), L"VorlIP フリー 1.3.3.7");
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"language"), L"jpn");
     EXPECT_FALSE(IsEnabled(s.hMain, IDC_SAVE_OPTION));
-    SaveScreenshot(L"language_japanese");
+    EXPECT_EQ(ItemText(s.hMain, IDC_ABOUT), L"ヘルプとVorl");
+    SaveScreenshot(L"language_japanese_expanded");
+    ClickButton(s.hMain, IDC_EXPAND);
+    Pause(300);
+    SaveScreenshot(L"language_japanese_collapsed");
 
     SelectCombo(s.hMain, IDC_LANGUAGE_LIST, 0);
     Pause(300);
