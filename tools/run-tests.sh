@@ -48,6 +48,7 @@ cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   "$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
   "$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
   "$RIG/xvfb.sh" stop 77 >/dev/null 2>&1 || true
   "$RIG/cups.sh" stop >/dev/null 2>&1 || true
 }
@@ -91,11 +92,25 @@ export VORLIP_EXE=$(winpath "$B/win/VorlIP.exe")
 export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
-  run e2e "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" --gtest_filter='-EmptyInventory.*'
+  run e2e "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" \
+  --gtest_filter='-EmptyInventory.*:Apply.*'
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
+
+# Applying changes the interface, so it gets a namespace of its own, and a netsh stand-in that
+# carries the commands out with `ip` in the program's folder.
+"$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
+"$RIG/netns.sh" up vorl-apply \
+  vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
+  vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
+"$RIG/netns.sh" dns vorl-apply 10.77.1.53 10.77.1.54
+mkdir -p "$B/e2e-scratch/Apply"
+"$ROOT/tools/netsh/install.sh" linux "$B/e2e-scratch/Apply" "$B/win/netsh-shim.exe"
+run e2e-apply "$RIG/in-ns.sh" vorl-apply wine "$B/win/e2e_driver.exe" --gtest_filter='Apply.*'
+wineserver -k >/dev/null 2>&1 || true
+"$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
 
 # Window sizes by screen dpi: Wine reads LogPixels when its server starts.
 for dpi in 120 144 110; do

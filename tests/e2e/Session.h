@@ -31,13 +31,15 @@ inline std::vector<std::wstring> ExpectedAdapters() {
 }
 
 struct Session {
-    ScratchFolder folder{CurrentTestName()};
+    ScratchFolder folder;
     App app;
     HWND hMain = nullptr;
 
-    // iniBytes, when given, is the configuration file the program finds at start.
+    // iniBytes, when given, is the configuration file the program finds at start; folderName
+    // names a folder the runner prepared (for example with a netsh stand-in in it).
     explicit Session(bool bExpectMainWindow = true, const std::string& iniBytes = {},
-                     const std::wstring& caption = kCaption) {
+                     const std::wstring& caption = kCaption, const std::wstring& folderName = {})
+        : folder(folderName.empty() ? CurrentTestName() : folderName) {
         if (!iniBytes.empty()) WriteFileBytes(folder.IniPath(), iniBytes);
         EXPECT_TRUE(app.Start(folder.ExePath()));
         if (bExpectMainWindow) {
