@@ -2,6 +2,8 @@
 // window sizes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Session.h"
 #include "resource.h"
 
@@ -119,4 +121,31 @@ TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
     Pause(300);
     EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"");
     EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.10");
+}
+
+TEST(Form, ProfilesWithoutARealPrinterShowTheDefaultPrinter) {
+    std::string ini;
+    for (const char* printer : {"No_Printer", "No Printer", "v"}) {
+        ini += std::string("[") + printer + "]\r\nnic=2\r\nnicname=vorl-lan\r\nprinter=" + printer +
+               "\r\n";
+    }
+    ini += "[Home]\r\nnic=2\r\nnicname=vorl-lan\r\nprinter=vorl-home\r\n";
+    Session s(true, ini);
+    ASSERT_NE(s.hMain, nullptr);
+    const std::vector<std::wstring> printers = ComboItems(s.hMain, IDC_PRINTER_LIST);
+    ASSERT_GE(printers.size(), 4u);
+    EXPECT_EQ(printers.back(), L"Do not change Printer");
+    const auto position = [&](const std::wstring& name) {
+        return static_cast<int>(std::find(printers.begin(), printers.end(), name) -
+                                printers.begin());
+    };
+    // The runner's CUPS default is vorl-office.
+    for (int i = 0; i < 3; ++i) {
+        SelectCombo(s.hMain, IDC_TITLE_LIST, i);
+        Pause(200);
+        EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), position(L"vorl-office")) << i;
+    }
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 3);
+    Pause(200);
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), position(L"vorl-home"));
 }
