@@ -64,7 +64,9 @@ CVorlIPDlg::CVorlIPDlg()
 
 CVorlIPDlg::~CVorlIPDlg() = default;
 
-void CVorlIPDlg::ReportMessage(const std::wstring& text) { win::ShowMessage(m_hWnd, text); }
+void CVorlIPDlg::ReportMessage(const std::wstring& text) {
+    win::ShowMessage(m_hWnd, text);
+}
 
 BOOL CVorlIPDlg::OnInitDialog() {
     win::Dialog::OnInitDialog();
@@ -168,7 +170,9 @@ void CVorlIPDlg::StartUpdateCheck() {}
 void CVorlIPDlg::OnOK() {}
 
 // Escape arrives as IDCANCEL and is routed through the command table to OnExitAnyway.
-void CVorlIPDlg::OnCancel() { OnExitAnyway(); }
+void CVorlIPDlg::OnCancel() {
+    OnExitAnyway();
+}
 
 // Until the terminate dialog exists, every request to leave acts as its "Terminate" choice.
 void CVorlIPDlg::OnExitAnyway() {

@@ -72,8 +72,8 @@ void CVorlIPDlg::OnChangeAll() {
         const bool bConnected =
             nSel >= 0 && nSel < m_IPHelper.m_nCount && m_IPHelper.m_pNICs[nSel].operstatus == 1;
         if (!bConnected) {
-            win::ShowMessage(m_hWnd,
-                             std::wstring(GetLanguageMessage(LanguageMessage::LinkDown, nLanguage)));
+            win::ShowMessage(
+                m_hWnd, std::wstring(GetLanguageMessage(LanguageMessage::LinkDown, nLanguage)));
             return;
         }
     }

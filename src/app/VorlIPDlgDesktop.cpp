@@ -16,4 +16,6 @@ void CVorlIPDlg::SetGlobalHotKey() {}
 void CVorlIPDlg::SetChangeForce() {}
 void CVorlIPDlg::FixWindowSize() {}
 
-void CVorlIPDlg::OnVisitFacebook() { platform::OpenInBrowser(kSocialPage); }
+void CVorlIPDlg::OnVisitFacebook() {
+    platform::OpenInBrowser(kSocialPage);
+}

@@ -53,7 +53,6 @@ inline constexpr int32_t kMetricWhenMissing = 1;
 inline constexpr wchar_t kNicnameWhenMissing[] = L"No Friend name";
 inline constexpr wchar_t kPrinterWhenMissing[] = L"No_Printer";
 
-
 // Language indexes; they are also positions in the language list and in every text table.
 inline constexpr int kLanguageEnglish = 0;
 inline constexpr int kLanguageKorean = 1;

@@ -60,7 +60,9 @@ IPHelper::IPHelper()
                                         static_cast<IP_ADAPTER_ADDRESSES*>(pBuffer), pcbSize);
       }) {}
 
-IPHelper::~IPHelper() { delete[] m_pNICs; }
+IPHelper::~IPHelper() {
+    delete[] m_pNICs;
+}
 
 NICs* IPHelper::FindByIndex(DWORD dwIndex) {
     for (int32_t i = 0; i < m_nCount; ++i) {

@@ -13,21 +13,21 @@ struct NICs {
     int32_t dhcpip;            // 1: address from DHCP
     wchar_t adaptername[128];  // internal name, "{GUID}"
     wchar_t description[1024];
-    wchar_t nicname[1024];     // connection name shown to the user and addressed by netsh
-    int32_t dhcpdns;           // 1: DNS from DHCP
-    int32_t dnscount;          // DNS servers captured, 0 to 2
+    wchar_t nicname[1024];  // connection name shown to the user and addressed by netsh
+    int32_t dhcpdns;        // 1: DNS from DHCP
+    int32_t dnscount;       // DNS servers captured, 0 to 2
     wchar_t dns[32];
     wchar_t dns2[32];
     wchar_t ip[32];
     wchar_t subnet[32];
     wchar_t gateway[32];
-    int32_t operstatus;        // 1 means up
-    wchar_t macaddress[34];    // "00-1a-2b-3c-4d-5e"
+    int32_t operstatus;      // 1 means up
+    wchar_t macaddress[34];  // "00-1a-2b-3c-4d-5e"
     uint64_t txlinkspeed;
     uint64_t rxlinkspeed;
-    wchar_t printer[1024];     // profile only
-    int32_t checkautoconf;     // profile only: 1 sets the configuration script
-    wchar_t autoconf[1024];    // profile only: configuration-script URL
+    wchar_t printer[1024];   // profile only
+    int32_t checkautoconf;   // profile only: 1 sets the configuration script
+    wchar_t autoconf[1024];  // profile only: configuration-script URL
 };
 
 // A saved profile is the same record; the name says which meaning is in use.

@@ -1,7 +1,8 @@
 #include "net/NicInformation.h"
 
 std::wstring ComposeNicInformation(const NICs& adapter, int nWorkingOperStatus, bool bChangeForce) {
-    std::wstring text = L"[NIC " + std::to_wstring(adapter.nic) + L"]\n" + adapter.nicname + L"\n\n";
+    std::wstring text =
+        L"[NIC " + std::to_wstring(adapter.nic) + L"]\n" + adapter.nicname + L"\n\n";
     if (!bChangeForce && adapter.operstatus != 1) {
         return text + L"Disconnected\nStatus : " + std::to_wstring(nWorkingOperStatus);
     }

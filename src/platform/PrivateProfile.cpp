@@ -24,8 +24,8 @@ bool CreateUnicodeFile(const std::wstring& path, std::wstring_view text = {}) {
     std::string bytes(reinterpret_cast<const char*>(kUtf16LeMark), sizeof(kUtf16LeMark));
     bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                nullptr);
+    const BOOL ok =
+        ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(hFile);
     return ok && written == bytes.size();
 }
@@ -37,8 +37,8 @@ std::vector<IniSection> MergeSectionsLikeTheSystem(std::span<const IniSection> s
     for (const IniSection& section : sections) {
         bool replaced = false;
         for (IniSection& existing : merged) {
-            if (::CompareStringOrdinal(existing.name.c_str(), -1, section.name.c_str(), -1,
-                                       TRUE) == CSTR_EQUAL) {
+            if (::CompareStringOrdinal(existing.name.c_str(), -1, section.name.c_str(), -1, TRUE) ==
+                CSTR_EQUAL) {
                 existing.entries = section.entries;
                 replaced = true;
                 break;

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-
 namespace win {
 
 Dialog::Dialog(UINT nTemplateId) : m_nTemplateId(nTemplateId) {}
@@ -18,9 +17,9 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND hParent) {
     m_bModal = true;
-    INT_PTR nResult = ::DialogBoxParamW(::GetModuleHandleW(nullptr),
-                                        MAKEINTRESOURCEW(m_nTemplateId), hParent, StaticProc,
-                                        reinterpret_cast<LPARAM>(this));
+    INT_PTR nResult =
+        ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nTemplateId), hParent,
+                          StaticProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     return nResult;
 }
@@ -123,11 +122,17 @@ void Dialog::SetItemText(int nId, const std::wstring& text) {
     ::SetDlgItemTextW(m_hWnd, nId, text.c_str());
 }
 
-void Dialog::EnableItem(int nId, bool bEnable) { ::EnableWindow(GetItem(nId), bEnable); }
+void Dialog::EnableItem(int nId, bool bEnable) {
+    ::EnableWindow(GetItem(nId), bEnable);
+}
 
-bool Dialog::IsItemEnabled(int nId) const { return ::IsWindowEnabled(GetItem(nId)) != FALSE; }
+bool Dialog::IsItemEnabled(int nId) const {
+    return ::IsWindowEnabled(GetItem(nId)) != FALSE;
+}
 
-void Dialog::ShowItem(int nId, bool bShow) { ::ShowWindow(GetItem(nId), bShow ? SW_SHOW : SW_HIDE); }
+void Dialog::ShowItem(int nId, bool bShow) {
+    ::ShowWindow(GetItem(nId), bShow ? SW_SHOW : SW_HIDE);
+}
 
 bool Dialog::IsChecked(int nId) const {
     return ::IsDlgButtonChecked(m_hWnd, nId) == BST_CHECKED;
@@ -138,11 +143,13 @@ void Dialog::CheckButton(int nId, bool bCheck) {
 }
 
 int Dialog::ComboAdd(int nId, const std::wstring& text) {
-    return static_cast<int>(
-        ::SendDlgItemMessageW(m_hWnd, nId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(::SendDlgItemMessageW(m_hWnd, nId, CB_ADDSTRING, 0,
+                                                  reinterpret_cast<LPARAM>(text.c_str())));
 }
 
-void Dialog::ComboReset(int nId) { ::SendDlgItemMessageW(m_hWnd, nId, CB_RESETCONTENT, 0, 0); }
+void Dialog::ComboReset(int nId) {
+    ::SendDlgItemMessageW(m_hWnd, nId, CB_RESETCONTENT, 0, 0);
+}
 
 int Dialog::ComboCount(int nId) const {
     return static_cast<int>(::SendDlgItemMessageW(m_hWnd, nId, CB_GETCOUNT, 0, 0));
@@ -190,6 +197,8 @@ void Dialog::SetIp(int nId, const std::wstring& dotted) {
                           MAKEIPADDRESS(bytes[0], bytes[1], bytes[2], bytes[3]));
 }
 
-void Dialog::ClearIp(int nId) { ::SendDlgItemMessageW(m_hWnd, nId, IPM_CLEARADDRESS, 0, 0); }
+void Dialog::ClearIp(int nId) {
+    ::SendDlgItemMessageW(m_hWnd, nId, IPM_CLEARADDRESS, 0, 0);
+}
 
 }  // namespace win

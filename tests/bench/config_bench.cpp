@@ -15,6 +15,7 @@
 #include "config/ConfigWriter.h"
 #include "net/AddressText.h"
 #include "platform/PrivateProfile.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -40,11 +41,8 @@ std::vector<Profile> MakeProfiles(int count, const NICs& adapter) {
         p.metric = 1;
         CopyField(p.nicname, adapter.nicname);
         p.dhcpip = p.dhcpdns = i % 2;
-        CopyField(p.ip, L"192.168.10." + std::to_wstring(i % 250 + 1));
-        CopyField(p.subnet, L"255.255.255.0");
-        CopyField(p.gateway, L"192.168.10.254");
-        CopyField(p.dns, L"192.168.10.2");
-        CopyField(p.dns2, L"0.0.0.0");
+        SetAddresses(p, L"192.168.10." + std::to_wstring(i % 250 + 1), L"255.255.255.0",
+                     L"192.168.10.254", L"192.168.10.2", L"0.0.0.0");
         CopyField(p.printer, L"Do not change Printer");
         CopyField(p.autoconf, L"http://proxy.example/proxy.pac");
         p.checkautoconf = i % 3 == 0;

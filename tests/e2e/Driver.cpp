@@ -173,7 +173,9 @@ HWND App::WaitWindow(const std::wstring& caption, DWORD dwMilliseconds) const {
     }
 }
 
-HWND App::FindMessageBox() const { return FindTopLevel(m_pi.dwProcessId, nullptr); }
+HWND App::FindMessageBox() const {
+    return FindTopLevel(m_pi.dwProcessId, nullptr);
+}
 
 HWND App::WaitMessageBox(DWORD dwMilliseconds) const {
     for (DWORD waited = 0;; waited += 100) {
@@ -183,7 +185,9 @@ HWND App::WaitMessageBox(DWORD dwMilliseconds) const {
     }
 }
 
-std::wstring App::MessageBoxText(HWND hBox) { return ItemText(hBox, 0xFFFF); }
+std::wstring App::MessageBoxText(HWND hBox) {
+    return ItemText(hBox, 0xFFFF);
+}
 
 void App::PressButton(HWND hDialog, int nId) {
     ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED),
@@ -199,7 +203,9 @@ std::wstring WindowText(HWND hWnd) {
     return text;
 }
 
-std::wstring ItemText(HWND hDialog, int nId) { return WindowText(::GetDlgItem(hDialog, nId)); }
+std::wstring ItemText(HWND hDialog, int nId) {
+    return WindowText(::GetDlgItem(hDialog, nId));
+}
 
 std::vector<std::wstring> ComboItems(HWND hDialog, int nId) {
     std::vector<std::wstring> items;
@@ -313,7 +319,9 @@ void SetIp(HWND hDialog, int nId, BYTE b0, BYTE b1, BYTE b2, BYTE b3) {
     ::SendDlgItemMessageW(hDialog, nId, IPM_SETADDRESS, 0, MAKEIPADDRESS(b0, b1, b2, b3));
 }
 
-bool IsEnabled(HWND hDialog, int nId) { return ::IsWindowEnabled(::GetDlgItem(hDialog, nId)); }
+bool IsEnabled(HWND hDialog, int nId) {
+    return ::IsWindowEnabled(::GetDlgItem(hDialog, nId));
+}
 
 bool IsChecked(HWND hDialog, int nId) {
     return ::SendDlgItemMessageW(hDialog, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -329,8 +337,8 @@ std::wstring IniValue(const std::wstring& path, const std::wstring& section,
 
 std::vector<std::wstring> IniSections(const std::wstring& path) {
     std::vector<wchar_t> buffer(1 << 16);
-    const DWORD n = ::GetPrivateProfileSectionNamesW(buffer.data(),
-                                                     static_cast<DWORD>(buffer.size()), path.c_str());
+    const DWORD n = ::GetPrivateProfileSectionNamesW(
+        buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
     std::vector<std::wstring> names;
     for (DWORD pos = 0; pos < n;) {
         std::wstring name(&buffer[pos]);

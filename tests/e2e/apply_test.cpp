@@ -91,8 +91,8 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     ASSERT_NE(s.hMain, nullptr);
     ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
     EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"Lab");
-    EXPECT_EQ(ComboItems(s.hMain, IDC_PRINTER_LIST).at(static_cast<size_t>(
-                  ComboSelection(s.hMain, IDC_PRINTER_LIST))),
+    EXPECT_EQ(ComboItems(s.hMain, IDC_PRINTER_LIST)
+                  .at(static_cast<size_t>(ComboSelection(s.hMain, IDC_PRINTER_LIST))),
               L"vorl-home");
 
     ClickButton(s.hMain, IDC_CHANGE_ALL);

@@ -7,6 +7,7 @@
 #include "config/ConfigWriter.h"
 #include "fake_ini.h"
 #include "net/AddressText.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -18,11 +19,7 @@ Profile StaticProfile(const wchar_t* title) {
     p.nic = 11;
     p.metric = 5;
     CopyField(p.nicname, L"Local Area Connection");
-    CopyField(p.ip, L"192.168.10.25");
-    CopyField(p.subnet, L"255.255.255.0");
-    CopyField(p.gateway, L"0.0.0.0");
-    CopyField(p.dns, L"192.168.10.2");
-    CopyField(p.dns2, L"0.0.0.0");
+    SetAddresses(p, L"192.168.10.25", L"255.255.255.0", L"0.0.0.0", L"192.168.10.2", L"0.0.0.0");
     CopyField(p.printer, L"Do not change Printer");
     return p;
 }

@@ -5,6 +5,7 @@
 
 #include "apply/NetshCommands.h"
 #include "net/AddressText.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -83,11 +84,7 @@ TEST(NetshCommands, CopyProfileTakesAddressesOnlyWhereDhcpIsOff) {
     record.nic = 7;
     record.metric = 3;
     CopyField(record.nicname, L"vorl-lan");
-    CopyField(record.ip, L"10.77.1.50");
-    CopyField(record.subnet, L"255.255.0.0");
-    CopyField(record.gateway, L"10.77.1.1");
-    CopyField(record.dns, L"10.77.1.53");
-    CopyField(record.dns2, L"10.77.1.54");
+    SetAddresses(record, L"10.77.1.50", L"255.255.0.0", L"10.77.1.1", L"10.77.1.53", L"10.77.1.54");
 
     NetworkTarget t;
     t.m_strIp = L"old ip";

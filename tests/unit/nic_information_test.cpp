@@ -2,6 +2,7 @@
 
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -12,11 +13,8 @@ NICs Adapter(int operstatus, int dhcpip, int dhcpdns) {
     a.operstatus = operstatus;
     a.dhcpip = dhcpip;
     a.dhcpdns = dhcpdns;
-    CopyField(a.ip, L"192.168.1.10");
-    CopyField(a.subnet, L"255.255.255.0");
-    CopyField(a.gateway, L"192.168.1.1");
-    CopyField(a.dns, L"Not assigned");
-    CopyField(a.dns2, L"Not assigned");
+    SetAddresses(a, L"192.168.1.10", L"255.255.255.0", L"192.168.1.1", L"Not assigned",
+                 L"Not assigned");
     return a;
 }
 

@@ -14,6 +14,7 @@
 #include "config/ConfigWriter.h"
 #include "net/AddressText.h"
 #include "platform/PrivateProfile.h"
+#include "support/Records.h"
 
 namespace {
 
@@ -92,11 +93,8 @@ Profile MakeProfile(const std::wstring& title, int32_t nic, const std::wstring& 
     p.dhcpip = dhcp ? 1 : 0;
     p.dhcpdns = dhcp ? 1 : 0;
     if (!dhcp) {
-        CopyField(p.ip, L"192.168.10.25");
-        CopyField(p.subnet, L"255.255.255.0");
-        CopyField(p.gateway, L"192.168.10.1");
-        CopyField(p.dns, L"192.168.10.2");
-        CopyField(p.dns2, L"0.0.0.0");
+        SetAddresses(p, L"192.168.10.25", L"255.255.255.0", L"192.168.10.1", L"192.168.10.2",
+                     L"0.0.0.0");
     }
     CopyField(p.printer, L"Do not change Printer");
     return p;
@@ -476,9 +474,8 @@ TEST(ConfigFile, OneWriteRewriteMatchesTheSystemsOwnLayout) {
     const unsigned char mark[] = {0xFF, 0xFE};
     WriteBytes(reference, mark, sizeof(mark));
     for (const IniSection& section : content) {
-        ASSERT_TRUE(::WritePrivateProfileSectionW(section.name.c_str(),
-                                                  RenderSectionBlock(section.entries).c_str(),
-                                                  reference.c_str()));
+        ASSERT_TRUE(::WritePrivateProfileSectionW(
+            section.name.c_str(), RenderSectionBlock(section.entries).c_str(), reference.c_str()));
     }
     ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, reference.c_str());
     EXPECT_EQ(ReadBytes(dir.Ini()), ReadBytes(reference));
