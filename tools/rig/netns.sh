@@ -2,12 +2,12 @@
 # A private network for Wine's IP helper to report, so tests and the demo see exactly the adapters
 # they asked for and never touch the host's own network (run as root).
 #
-#   netns.sh up NAME [SPEC...]         fresh namespace NAME with one veth end per SPEC
+#   netns.sh up NAME [LINK...]         fresh namespace NAME with one veth end per LINK
 #   netns.sh down NAME                 remove NAME, its peer namespace and /etc/netns/NAME
 #   netns.sh dns NAME [SERVER...]      the DNS servers processes in NAME read
 #   netns.sh hosts NAME ["IP NAME"...] the hosts file processes in NAME read
 #
-# SPEC is IFNAME,MAC,CIDR,GATEWAY,STATE with CIDR and GATEWAY optional and STATE up or down, e.g.
+# LINK is IFNAME,MAC,CIDR,GATEWAY,STATE with CIDR and GATEWAY optional and STATE up or down, e.g.
 #   vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up
 #   vorl-wifi,02:00:00:00:00:02,10.77.2.20/24,,down
 # Interfaces get their Windows indexes in the order given. The other end of each pair lives in a
@@ -38,19 +38,19 @@ down() {
     rm -rf "/etc/netns/$name"
 }
 
-# Adds one veth pair described by SPEC; INDEX numbers the pair and orders the default routes.
+# Adds one veth pair described by LINK; INDEX numbers the pair and orders the default routes.
 add_link() {
-    local name=$1 index=$2 spec=$3
+    local name=$1 index=$2 link=$3
     local ifname mac cidr gateway state extra
-    IFS=, read -r ifname mac cidr gateway state extra <<<"$spec"
+    IFS=, read -r ifname mac cidr gateway state extra <<<"$link"
     if [ -z "$ifname" ] || [ -z "$mac" ] || [ -n "$extra" ]; then
-        die "bad interface spec: $spec"
+        die "bad interface link: $link"
     fi
     [ "${#ifname}" -le 15 ] || die "interface name longer than 15 characters: $ifname"
-    case "$state" in up | down) ;; *) die "state must be up or down: $spec" ;; esac
-    [ -z "$gateway" ] || [ -n "$cidr" ] || die "a gateway needs an address: $spec"
+    case "$state" in up | down) ;; *) die "state must be up or down: $link" ;; esac
+    [ -z "$gateway" ] || [ -n "$cidr" ] || die "a gateway needs an address: $link"
     # The kernel refuses any route through a link that is down, even one marked onlink.
-    [ -z "$gateway" ] || [ "$state" = up ] || die "a down link cannot have a gateway: $spec"
+    [ -z "$gateway" ] || [ "$state" = up ] || die "a down link cannot have a gateway: $link"
 
     local peer="peer$index"
     # Created inside the peer namespace with the far end placed straight into NAME, so neither
@@ -69,7 +69,7 @@ add_link() {
     if [ "$state" = up ]; then
         ip -n "$name" link set "$ifname" up
         if [ -n "$gateway" ]; then
-            # Several default routes coexist only with distinct metrics; earlier specs win.
+            # Several default routes coexist only with distinct metrics; earlier links win.
             ip -n "$name" route add default via "$gateway" dev "$ifname" metric $((100 + index))
         fi
     fi
@@ -87,9 +87,9 @@ up() {
     ip -n "$name-peer" link set lo up
     write_dns "$name"
     write_hosts "$name"
-    local index=0 spec
-    for spec in "$@"; do
-        add_link "$name" "$index" "$spec"
+    local index=0 link
+    for link in "$@"; do
+        add_link "$name" "$index" "$link"
         index=$((index + 1))
     done
     trap - EXIT
