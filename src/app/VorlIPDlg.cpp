@@ -6,8 +6,10 @@
 #include "apply/NetworkChanger.h"
 #include "platform/PrivateProfile.h"
 #include "resource.h"
+#include "ui/HelpDlg.h"
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
+#include "ui/SearchDlg.h"
 #include "ui/VorlTrayIcon.h"
 #include "win/MessageBox.h"
 
@@ -223,7 +225,10 @@ void CVorlIPDlg::PaintMinimizedIcon() {
 void CVorlIPDlg::ReleaseResources() {
     if (m_bReleased) return;
     m_bReleased = true;
-    // The search dialog, created on first use, is destroyed here first once it exists.
+    if (m_pSearchDlg) {
+        m_pSearchDlg->DestroyWindow();
+        m_pSearchDlg.reset();
+    }
     g_TrayIcon.RemoveIcon(m_hWnd);
     if (m_pChanger) {
         m_pChanger->Stop();
@@ -231,7 +236,7 @@ void CVorlIPDlg::ReleaseResources() {
     }
     m_pIniSectionList.reset();
     m_pPrinters.reset();
-    // The help dialog joins this sequence when it is built.
+    m_pHelpDlg.reset();
     if (m_pProcessingDlg) {
         m_pProcessingDlg->DestroyWindow();
         m_pProcessingDlg.reset();

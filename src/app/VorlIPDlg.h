@@ -15,6 +15,8 @@
 #include "win/Dialog.h"
 
 class CProcessingDlg;
+class SearchDlg;
+class CHelpDlg;
 class CEnumPrinters;
 class NetworkChanger;
 namespace platform {
@@ -60,6 +62,8 @@ public:
     int m_bVisible = 1;
     int m_bExpanded = 0;
     int m_bSizeTrouble = 0;
+    std::unique_ptr<SearchDlg> m_pSearchDlg;
+    std::unique_ptr<CHelpDlg> m_pHelpDlg;
 
 protected:
     BOOL OnInitDialog() override;

@@ -319,6 +319,14 @@ void SetIp(HWND hDialog, int nId, BYTE b0, BYTE b1, BYTE b2, BYTE b3) {
     ::SendDlgItemMessageW(hDialog, nId, IPM_SETADDRESS, 0, MAKEIPADDRESS(b0, b1, b2, b3));
 }
 
+bool HasChildWithText(HWND hDialog, const std::wstring& text) {
+    for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (WindowText(hChild) == text) return true;
+    }
+    return false;
+}
+
 bool IsEnabled(HWND hDialog, int nId) {
     return ::IsWindowEnabled(::GetDlgItem(hDialog, nId));
 }

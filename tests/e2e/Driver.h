@@ -77,6 +77,8 @@ void SetText(HWND hDialog, int nId, const std::wstring& text);
 // Fills an IP address control; the value travels in the message itself, so it crosses processes.
 void SetIp(HWND hDialog, int nId, BYTE b0, BYTE b1, BYTE b2, BYTE b3);
 bool IsEnabled(HWND hDialog, int nId);
+// Whether any child window of hDialog shows exactly this text (for labels without an id).
+bool HasChildWithText(HWND hDialog, const std::wstring& text);
 bool IsChecked(HWND hDialog, int nId);
 
 // Reads one value of an INI file the way the program does.

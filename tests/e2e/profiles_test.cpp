@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "resource.h"
+#include "ui/LanguageTexts.h"
 
 using namespace e2e;
 
@@ -151,6 +152,10 @@ TEST(Languages, KoreanFileStartsKoreanAndTheListSwitchesAtOnce) {
     SelectCombo(s.hMain, IDC_LANGUAGE_LIST, 2);
     Pause(300);
     EXPECT_EQ(WindowText(s.hMain), L"VorlIP フリー 1.3.3.7");
+    for (const ControlCaption& row : GetControlCaptions(2)) {
+        EXPECT_EQ(ItemText(s.hMain, row.nId), row.caption) << row.nId;
+    }
+    EXPECT_TRUE(HasChildWithText(s.hMain, L"Gateway Metric")) << "not in the table: stays English";
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"language"), L"jpn");
     EXPECT_FALSE(IsEnabled(s.hMain, IDC_SAVE_OPTION));
     EXPECT_EQ(ItemText(s.hMain, IDC_ABOUT), L"ヘルプとVorl");
