@@ -6,7 +6,7 @@ pkgs=(
   cmake make g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 fonts-wine fonts-wqy-microhei
-  xvfb x11-utils imagemagick icoutils
+  xvfb x11-utils xdotool imagemagick icoutils
   cups cups-client cups-bsd
   iproute2 util-linux python3 procps
 )

@@ -22,9 +22,12 @@ if [ "$(id -u)" -eq 0 ]; then
     Wi-Fi,02:00:00:00:10:02,10.77.20.30/24,10.77.20.1,up \
     Lab,02:00:00:00:10:03,10.77.30.40/24,,down
   "$RIG/netns.sh" dns vorl-demo 10.77.10.53 10.77.10.54
-  trap '"$RIG/netns.sh" down vorl-demo >/dev/null 2>&1 || true' EXIT
+  # Demo print queues that print to nowhere, so the printer list can be tried too.
+  "$RIG/cups.sh" start Office-Laser Home-Inkjet >/dev/null
+  trap '"$RIG/netns.sh" down vorl-demo >/dev/null 2>&1 || true; "$RIG/cups.sh" stop >/dev/null 2>&1 || true' EXIT
   launch=("$RIG/in-ns.sh" vorl-demo "${launch[@]}")
-  echo "VorlIP runs in the demo network 'vorl-demo' (Ethernet, Wi-Fi, Lab); the host's is untouched."
+  echo "VorlIP runs in the demo network 'vorl-demo' (Ethernet, Wi-Fi, Lab) with the demo printers"
+  echo "Office-Laser and Home-Inkjet; the host's network is untouched."
 fi
 if [ "$(id -u)" -eq 0 ]; then
   "$RIG/in-ns.sh" vorl-demo "$RIG/wine-prefix.sh" "$WINEPREFIX"
@@ -49,6 +52,10 @@ for _ in $(seq 1 60); do
   xwininfo -root -tree 2>/dev/null | grep -q '"VorlIP FREE 1.3.3.7"' && break
 done
 sleep 2
+# Open the NIC list so the screenshot shows every adapter: its arrow sits at the right end of the
+# list, which is at (55..217, 22) dialog units in a window placed at the screen's corner.
+xdotool mousemove 318 68 click 1 >/dev/null 2>&1 || true
+sleep 1
 import -window root "$shot"
 echo "No display here: VorlIP ran on a virtual screen. Screenshot: $shot"
 wineserver -k >/dev/null 2>&1 || true
