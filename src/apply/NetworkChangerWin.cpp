@@ -35,7 +35,12 @@ bool RunAndWait(const std::wstring& line) {
 
 NetworkChanger::NetworkChanger(Reporter reporter) : m_Report(std::move(reporter)) {
     if (!m_Report) {
-        m_Report = [](const std::wstring& text) { win::ShowMessage(nullptr, text); };
+        // The busy window stays above all others while the commands run and sits in the middle
+        // of the screen, where this box opens too; without MB_TOPMOST the box would open under
+        // it, out of sight, and the apply would wait for a click nobody can give.
+        m_Report = [](const std::wstring& text) {
+            win::ShowMessage(nullptr, text, MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+        };
     }
     m_pThread = std::thread([this] { RunCommands(); });
 }

@@ -173,6 +173,34 @@ TEST(ApplyRunner, RunsTheCommandsInOrderEachAfterThePreviousHasEnded) {
     changer.Stop();
 }
 
+// ApplyAll builds its lines itself, so the lines it runs are checked here as netsh receives them.
+TEST(ApplyRunner, WithoutASecondaryServerOnlyTwoCommandsRun) {
+    NetshStandIn netsh;
+    ASSERT_TRUE(netsh.InstallRecorder(0));
+    NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); });
+    SetStaticTarget(changer);
+    const std::string address =
+        "netsh interface ip set address name=Local Area Connection source=static "
+        "addr=10.77.1.50 mask=255.255.255.0 gateway=10.77.1.1 gwmetric=5";
+
+    // DNS from DHCP: the servers, the secondary included, are not used.
+    changer.m_bDhcpDns = 1;
+    changer.ApplyAll();
+    // Static DNS whose secondary is unset.
+    changer.m_bDhcpDns = 0;
+    changer.m_strDns[1] = L"0.0.0.0";
+    changer.ApplyAll();
+
+    const std::vector<NetshCall> calls = netsh.Calls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].command, address);
+    EXPECT_EQ(calls[1].command, "netsh interface ip set dns name=Local Area Connection dhcp");
+    EXPECT_EQ(calls[2].command, address);
+    EXPECT_EQ(calls[3].command,
+              "netsh interface ip set dns name=Local Area Connection static 10.77.1.53 primary");
+    changer.Stop();
+}
+
 TEST(ApplyRunner, ACommandThatCannotStartIsReportedAndTheNextStillRuns) {
     NetshStandIn netsh;
     netsh.InstallBroken();
