@@ -178,13 +178,22 @@ void CVorlIPDlg::OnCancel() {
 
 // Until the terminate dialog exists, every request to leave acts as its "Terminate" choice.
 void CVorlIPDlg::OnExitAnyway() {
-    ReleaseResources();
-    EndDialog(IDCANCEL);
+    EndProgram(IDCANCEL);
 }
 
 void CVorlIPDlg::OnCheckModificationsAndExit() {
+    EndProgram(IDOK);
+}
+
+void CVorlIPDlg::EndProgram(INT_PTR nResult) {
+    // The window keeps handling messages while an apply runs; the runner it would release is
+    // still at work, so the end waits until the apply is over.
+    if (m_bApplying) {
+        m_nPendingExit = nResult;
+        return;
+    }
     ReleaseResources();
-    EndDialog(IDOK);
+    EndDialog(nResult);
 }
 
 INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {

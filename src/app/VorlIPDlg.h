@@ -115,6 +115,9 @@ private:
     // Command handlers.
     void OnExitAnyway();
     void OnCheckModificationsAndExit();
+    // Releases everything and ends the dialog with nResult, or after the running apply.
+    void EndProgram(INT_PTR nResult);
+    void RunCommandsWhilePumping();
     void OnNicSelChange();
     void OnTitleSelChange();
     void OnLanguageSelChange();
@@ -135,4 +138,5 @@ private:
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
     bool m_bReleased = false;
     bool m_bApplying = false;
+    INT_PTR m_nPendingExit = 0;
 };

@@ -41,7 +41,43 @@ void CVorlIPDlg::LoadAutoConfigScriptIntoForm() {
 }
 
 void CVorlIPDlg::CopyProfileToChanger(const NICs& record) {
+    // While an apply runs, the apply thread reads these fields; the apply copies the form again
+    // at its start, so nothing is lost by leaving them alone meanwhile.
+    if (m_bApplying) return;
     ::CopyProfileToChanger(record, *m_pChanger);
+}
+
+// Runs the commands on the apply thread and keeps the window alive until they have ended.
+void CVorlIPDlg::RunCommandsWhilePumping() {
+    win::ManualResetEvent done;
+    if (!done.Handle()) {
+        m_pChanger->ApplyAll();
+        return;
+    }
+    std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, done.Handle());
+    bool bQuit = false;
+    WPARAM nQuitCode = 0;
+    while (!done.IsSet()) {
+        MSG msg;
+        if (!bQuit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                // Passed on once the commands have ended.
+                bQuit = true;
+                nQuitCode = msg.wParam;
+            } else if (!::IsDialogMessageW(m_hWnd, &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        } else if (bQuit) {
+            done.Wait();
+        } else {
+            // Nothing to dispatch: sleep until a message arrives or the commands end.
+            HANDLE hEvent = done.Handle();
+            ::MsgWaitForMultipleObjectsEx(1, &hEvent, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        }
+    }
+    worker.join();
+    if (bQuit) ::PostQuitMessage(static_cast<int>(nQuitCode));
 }
 
 void CVorlIPDlg::ShowBusyWindow() {
@@ -85,30 +121,8 @@ void CVorlIPDlg::OnChangeAll() {
     ShowBusyWindow();
     Profile record{};
     if (FormToProfile(nullptr, true) && FormToProfile(&record, true)) {
-        CopyProfileToChanger(record);
-        win::ManualResetEvent done;
-        std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, done.Handle());
-        bool bQuit = false;
-        while (!done.IsSet()) {
-            MSG msg;
-            if (!bQuit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
-                    bQuit = true;
-                    continue;
-                }
-                if (!::IsDialogMessageW(m_hWnd, &msg)) {
-                    ::TranslateMessage(&msg);
-                    ::DispatchMessageW(&msg);
-                }
-            } else {
-                // Nothing to dispatch: sleep until a message arrives or the commands end.
-                HANDLE hEvent = done.Handle();
-                ::MsgWaitForMultipleObjects(1, &hEvent, FALSE, 50, QS_ALLINPUT);
-            }
-        }
-        worker.join();
-        if (bQuit) ::PostQuitMessage(0);
-
+        ::CopyProfileToChanger(record, *m_pChanger);
+        RunCommandsWhilePumping();
         const int nScript = IsChecked(IDC_AUTOCONF_CHECK)
                                 ? SetAutoConfigScript(GetItemText(IDC_AUTOCONF_URL))
                                 : ClearAutoConfigScript();
@@ -120,4 +134,6 @@ void CVorlIPDlg::OnChangeAll() {
     if (m_pProcessingDlg) ::ShowWindow(m_pProcessingDlg->GetSafeHwnd(), SW_HIDE);
     UpdateNicInformation();
     m_bApplying = false;
+    // A request to end the program that arrived while the commands ran is carried out now.
+    if (m_nPendingExit != 0) EndProgram(m_nPendingExit);
 }

@@ -152,3 +152,22 @@ TEST(Apply, NoRunsNothingAndDownLinksAreRefusedInTheChosenLanguage) {
     Pause(500);
     EXPECT_EQ(NetshLog(s), "") << "no command may run";
 }
+
+TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    WriteFileBytes(delayFile, "700");
+    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    for (int i = 0; i < 100 && !FindBusyWindow(s.app, s.hMain); ++i) Pause(20);
+    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    Pause(300);
+    EXPECT_TRUE(s.app.IsRunning()) << "the end waits for the running commands";
+    EXPECT_EQ(s.app.WaitExit(15000), 0u);
+    ::DeleteFileW(delayFile.c_str());
+    const std::string log = NetshLog(s);
+    EXPECT_NE(log.find("add dns"), std::string::npos) << "every command ran: " << log;
+}
