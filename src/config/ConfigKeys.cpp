@@ -32,17 +32,36 @@ const wchar_t* LanguageCode(int language) {
 int32_t ParseIniInt(std::wstring_view text, int32_t fallback) {
     if (text.empty()) return fallback;
     size_t pos = 0;
-    while (pos < text.size() && (text[pos] == L' ' || text[pos] == L'\t')) ++pos;
+    while (pos < text.size() && text[pos] <= L' ') ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == L'-' || text[pos] == L'+')) {
         negative = text[pos] == L'-';
         ++pos;
     }
+    // The system's integer read takes "0x", "0o" and "0b" (lower case only) as a base; a
+    // hand-edited "nic=0x1A" must name the same adapter here as it does there.
+    uint32_t base = 10;
+    if (pos + 1 < text.size() && text[pos] == L'0') {
+        const wchar_t prefix = text[pos + 1];
+        base = prefix == L'x' ? 16 : prefix == L'o' ? 8 : prefix == L'b' ? 2 : 10;
+        if (base != 10) pos += 2;
+    }
     // Unsigned arithmetic wraps on overflow instead of being undefined, as a 32-bit register would.
     uint32_t value = 0;
-    while (pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9') {
-        value = value * 10u + static_cast<uint32_t>(text[pos] - L'0');
-        ++pos;
+    for (; pos < text.size(); ++pos) {
+        const wchar_t c = text[pos];
+        uint32_t digit = 0;
+        if (c >= L'0' && c <= L'9') {
+            digit = static_cast<uint32_t>(c - L'0');
+        } else if (c >= L'a' && c <= L'f') {
+            digit = static_cast<uint32_t>(c - L'a') + 10u;
+        } else if (c >= L'A' && c <= L'F') {
+            digit = static_cast<uint32_t>(c - L'A') + 10u;
+        } else {
+            break;
+        }
+        if (digit >= base) break;
+        value = value * base + digit;
     }
     if (negative) value = 0u - value;
     return static_cast<int32_t>(value);

@@ -82,6 +82,7 @@ int ParseLanguageCode(std::wstring_view code);
 const wchar_t* LanguageCode(int language);
 
 // The integer form of a value as the private-profile integer read gives it: leading blanks, an
-// optional sign and the decimal digits up to the first other character ("12ab" is 12, "ab" is
-// 0); an empty value counts as missing and gives fallback.
+// optional sign, an optional base prefix "0x", "0o" or "0b", and the digits up to the first other
+// character ("12ab" is 12, "ab" is 0, "0x1A" is 26); an empty value counts as missing and gives
+// fallback.
 int32_t ParseIniInt(std::wstring_view text, int32_t fallback);

@@ -19,8 +19,8 @@ public:
     // than kMaxValueChars may be returned; the readers below cut them.
     virtual std::wstring GetString(const std::wstring& section, const std::wstring& key) = 0;
 
-    // The integer value of key, or fallback when the key is absent. The default goes through
-    // GetString and ParseIniInt; the Win32 reader answers with GetPrivateProfileIntW instead.
+    // The integer value of key, or fallback when the key is absent or empty: GetString read
+    // through ParseIniInt, which gives what GetPrivateProfileIntW gives for the same text.
     virtual int32_t GetInt(const std::wstring& section, const std::wstring& key, int32_t fallback);
 };
 

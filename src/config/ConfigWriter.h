@@ -1,7 +1,6 @@
 // The content of the configuration file as the program writes it: which sections, which keys and
-// in which order. The Win32 side deletes the file and writes each section with one
-// WritePrivateProfileSectionW call, so a rewrite costs one file update per section instead of
-// one per key.
+// in which order. The Win32 side writes the whole text in one go, laid out as the private-profile
+// functions lay it out, so a rewrite costs one file write instead of one update per key.
 #pragma once
 
 #include <span>

@@ -197,6 +197,9 @@ std::wstring TemporaryConfigurationPath(const std::wstring& path) {
 }
 
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
+    // Without the program's own path the temporary name would be ".tmp" in whatever the current
+    // folder is, and the failure path would delete a stranger's file of that name.
+    if (path.empty()) return false;
     const std::wstring temp = TemporaryConfigurationPath(path);
     // One write of the whole file: under Wine every private-profile call re-reads and rewrites
     // a recently changed file, which made a section-by-section rewrite cost the square of the
@@ -206,6 +209,7 @@ bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection
 }
 
 bool WriteOptionsSection(const std::wstring& path, const Options& options) {
+    if (path.empty()) return false;
     const std::wstring temp = TemporaryConfigurationPath(path);
     bool written = false;
     if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&

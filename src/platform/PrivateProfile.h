@@ -53,18 +53,20 @@ struct IniSectionList {
     int count = 0;  // names.size()
 };
 
-// Replaces the file at path with exactly these sections, in this order, one
-// WritePrivateProfileSectionW call each. The new file is written beside the old one under
+// Replaces the file at path with exactly these sections, in this order, holding the text that
+// one WritePrivateProfileSectionW call per section would leave. The new file is written beside
+// the old one under
 // TemporaryConfigurationPath, starting with a UTF-16LE byte-order mark so every character is
 // stored as typed, and then takes the old one's place in one rename: a crash at any point leaves
 // either the old file or the new one. Returns false when the file could not be replaced; the old
-// file is then untouched and the temporary file removed.
+// file is then untouched and the temporary file removed. An empty path writes nothing.
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections);
 
 // Replaces the options section of the file at path with OptionsEntries(options), leaving every
 // other section as it is. A missing file is created holding only that section, Unicode like a
 // rewritten one; an existing file keeps its encoding, so an ANSI file stays ANSI. The update is
-// made in a copy that replaces the file, as above. Returns false when the file was not changed.
+// made in a copy that replaces the file, as above. Returns false when the file was not changed,
+// and at once for an empty path.
 bool WriteOptionsSection(const std::wstring& path, const Options& options);
 
 // Where the new file is assembled: the same folder, so the final rename never crosses volumes.

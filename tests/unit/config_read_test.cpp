@@ -47,6 +47,14 @@ TEST(IniValues, IntegerReadsLeadingNumber) {
     EXPECT_EQ(ParseIniInt(L"  7x", 5), 7);
     EXPECT_EQ(ParseIniInt(L"abc", 5), 0);
     EXPECT_EQ(ParseIniInt(L"", 5), 5);
+    // Base prefixes, lower case only, as the system's integer read takes them.
+    EXPECT_EQ(ParseIniInt(L"0x1A", 5), 26);
+    EXPECT_EQ(ParseIniInt(L"-0x10", 5), -16);
+    EXPECT_EQ(ParseIniInt(L"0o17", 5), 15);
+    EXPECT_EQ(ParseIniInt(L"0b1012", 5), 5);
+    EXPECT_EQ(ParseIniInt(L"0X1A", 5), 0);
+    EXPECT_EQ(ParseIniInt(L"010", 5), 10);
+    EXPECT_EQ(ParseIniInt(L"4294967297", 5), 1);
 }
 
 TEST(ReadProfile, SectionWithOnlyStaticFlagGetsStandIns) {

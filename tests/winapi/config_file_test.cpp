@@ -235,13 +235,15 @@ TEST(ConfigFile, ReaderAnswersAsThePerKeyFunctions) {
     const std::wstring text =
         L"\xFEFF[S]\r\n Nic = 12 \r\nnic=13\r\nmetric= \"5\" \r\n"
         L"quoted='x y'\r\nhalf=\"x\r\nsingle=\"\r\nbare\r\nbare=1\r\n"
-        L"empty=\r\nspaces=  a b  \r\n;note=1\r\nneg=-7\r\nlong=" +
+        L"empty=\r\nspaces=  a b  \r\n;note=1\r\nneg=-7\r\nhex=0x1A\r\nneghex=-0x10\r\n"
+        L"upperhex=0X1A\r\noct=0o17\r\nbin=0b101\r\nwide=4294967297\r\nlong=" +
         longValue + L"\r\n[Other]\r\nnic=99\r\n";
     WriteBytes(dir.Ini(), text.data(), text.size() * sizeof(wchar_t));
 
     platform::PrivateProfileReader reader(dir.Ini());
-    for (const wchar_t* key : {L"nic", L"NIC", L"metric", L"quoted", L"half", L"single", L"bare",
-                               L"empty", L"spaces", L"neg", L"long", L"absent"}) {
+    for (const wchar_t* key :
+         {L"nic", L"NIC", L"metric", L"quoted", L"half", L"single", L"bare", L"empty", L"spaces",
+          L"neg", L"hex", L"neghex", L"upperhex", L"oct", L"bin", L"wide", L"long", L"absent"}) {
         std::vector<wchar_t> expected(4096);
         ::GetPrivateProfileStringW(L"S", key, kMissingText, expected.data(), 4096,
                                    dir.Ini().c_str());
@@ -386,6 +388,23 @@ TEST(ConfigFile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 
     EXPECT_FALSE(WriteProfiles(dir.Path(L"no such folder\\vorlip_configure.ini"), {}));
+}
+
+// Without a path there is nowhere to write: a file of the temporary name in the current folder
+// belongs to someone else and must be neither overwritten nor removed.
+TEST(ConfigFile, EmptyPathWritesNothing) {
+    ScratchFolder dir;
+    const std::string bytes = "not ours";
+    WriteBytes(dir.Path(L".tmp"), bytes.data(), bytes.size());
+    wchar_t previous[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(::SetCurrentDirectoryW(dir.Path(L"").c_str()));
+    const Options options;
+    EXPECT_FALSE(platform::WriteConfigurationFile(L"", BuildConfigurationContent({}, options)));
+    EXPECT_FALSE(platform::WriteOptionsSection(L"", options));
+    ::SetCurrentDirectoryW(previous);
+    EXPECT_EQ(ReadBytes(dir.Path(L".tmp")), bytes);
+    EXPECT_EQ(dir.Files().size(), 1u);
 }
 
 TEST(ConfigFile, ConfigurationPathIsBesideTheProgram) {
