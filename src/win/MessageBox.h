@@ -14,7 +14,7 @@ inline constexpr wchar_t kConfirmCaption[] = L"Confirm";
 
 // Shows a message box owned by hOwner (or by the active window of this thread when null) and
 // returns the button pressed (IDOK, IDYES, IDNO...).
-int ShowMessage(HWND hOwner, const std::wstring& text, UINT uType = MB_OK | MB_ICONINFORMATION,
+int ShowMessage(HWND hOwner, const std::wstring& text, UINT uType = MB_OK,
                 const wchar_t* pszCaption = kAppCaption);
 
 // A Yes/No question with the "Confirm" caption and the question icon; true for Yes.
