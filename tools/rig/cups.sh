@@ -58,11 +58,14 @@ start() {
     mkdir -p "$STATE"
     local changed=0
     allow_file_device && changed=1
-    if scheduler_running; then
-        # A cupsd we did not start reads the file only when it starts; it is not ours to restart.
-        [ "$changed" -eq 0 ] ||
-            die "cupsd is running without FileDevice Yes; restart it so it reads $FILES_CONF"
-    else
+    if scheduler_running && [ "$changed" -eq 1 ]; then
+        # Installing the package may have started a cupsd before file devices were allowed; it
+        # reads the setting only when it starts, so it is restarted (as ours) with it.
+        echo "cups.sh: restarting cupsd so that it allows file devices" >&2
+        pkill -x cupsd || true
+        for _ in $(seq 50); do pgrep -x cupsd >/dev/null || break; sleep 0.1; done
+    fi
+    if ! scheduler_running; then
         mkdir -p /run/cups
         setsid cupsd -f </dev/null >/dev/null 2>&1 &
         echo $! >"$STATE/cupsd.pid"
