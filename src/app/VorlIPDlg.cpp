@@ -143,11 +143,12 @@ void CVorlIPDlg::ShowFirstProfileOrAdapter() {
     }
 }
 
-void CVorlIPDlg::ApplyLanguage(int nLanguage) {
+int CVorlIPDlg::ApplyLanguage(int nLanguage) {
     ::SetWindowTextW(m_hWnd, GetWindowCaption(nLanguage).c_str());
     for (const ControlCaption& row : GetControlCaptions(nLanguage)) {
         SetItemText(row.nId, std::wstring(row.caption));
     }
+    return 1;
 }
 
 void CVorlIPDlg::OnLanguageSelChange() {

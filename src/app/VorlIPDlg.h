@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <span>
 #include <vector>
@@ -79,7 +80,7 @@ private:
     void FillPrinterList();
     void CreateBusyWindow();
     void ShowFirstProfileOrAdapter();
-    void ApplyLanguage(int nLanguage);
+    int ApplyLanguage(int nLanguage);
     void RegisterGlobalHotKey();
     void StartUpdateCheck();
 
@@ -138,5 +139,6 @@ private:
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
     bool m_bReleased = false;
     bool m_bApplying = false;
+    std::atomic<bool> m_bCommandsDone{false};
     INT_PTR m_nPendingExit = 0;
 };

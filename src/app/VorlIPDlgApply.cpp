@@ -50,14 +50,15 @@ void CVorlIPDlg::CopyProfileToChanger(const NICs& record) {
 // Runs the commands on the apply thread and keeps the window alive until they have ended.
 void CVorlIPDlg::RunCommandsWhilePumping() {
     win::ManualResetEvent done;
-    if (!done.Handle()) {
-        m_pChanger->ApplyAll();
-        return;
-    }
-    std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, done.Handle());
+    // Without an event (the system is out of handles) the commands still run on the apply
+    // thread, never here; the window then looks for their end every 100 ms.
+    HANDLE hEvent = done.Handle();
+    m_bCommandsDone.store(false, std::memory_order_relaxed);
+    std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, hEvent);
+    const auto ended = [this] { return m_bCommandsDone.load(std::memory_order_acquire); };
     bool bQuit = false;
     WPARAM nQuitCode = 0;
-    while (!done.IsSet()) {
+    while (!ended()) {
         MSG msg;
         if (!bQuit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
@@ -69,14 +70,15 @@ void CVorlIPDlg::RunCommandsWhilePumping() {
                 ::DispatchMessageW(&msg);
             }
         } else if (bQuit) {
-            done.Wait();
-        } else {
+            worker.join();
+        } else if (hEvent) {
             // Nothing to dispatch: sleep until a message arrives or the commands end.
-            HANDLE hEvent = done.Handle();
             ::MsgWaitForMultipleObjectsEx(1, &hEvent, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        } else {
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         }
     }
-    worker.join();
+    if (worker.joinable()) worker.join();
     if (bQuit) ::PostQuitMessage(static_cast<int>(nQuitCode));
 }
 
@@ -95,7 +97,8 @@ void CVorlIPDlg::ShowBusyWindow() {
 
 void CVorlIPDlg::ApplyThreadProc(HANDLE hDone) {
     m_pChanger->ApplyAll();
-    ::SetEvent(hDone);
+    m_bCommandsDone.store(true, std::memory_order_release);
+    if (hDone) ::SetEvent(hDone);
 }
 
 void CVorlIPDlg::OnChangeAll() {

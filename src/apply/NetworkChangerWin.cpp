@@ -39,7 +39,7 @@ NetworkChanger::NetworkChanger(Reporter reporter) : m_Report(std::move(reporter)
         // of the screen, where this box opens too; without MB_TOPMOST the box would open under
         // it, out of sight, and the apply would wait for a click nobody can give.
         m_Report = [](const std::wstring& text) {
-            win::ShowMessage(nullptr, text, MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+            win::ShowMessage(nullptr, text, MB_OK | MB_TOPMOST);
         };
     }
     m_pThread = std::thread([this] { RunCommands(); });
