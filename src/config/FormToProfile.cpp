@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "config/ConfigKeys.h"
+#include "config/SectionNames.h"
 #include "net/AddressText.h"
 
 namespace {
@@ -33,7 +34,9 @@ FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
     FormResult result;
     Profile& p = result.profile;
 
-    if (form.title.empty() && !titleOptional) {
+    // The file keeps a title without its surrounding blanks; one of blanks only would name no
+    // section at all, and the saved profile would vanish at the next load.
+    if (TrimIniBlanks(form.title).empty() && !titleOptional) {
         result.message = kMsgPleaseSetTitle;
         return result;
     }

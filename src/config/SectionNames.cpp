@@ -18,3 +18,13 @@ bool SectionNamesFit(size_t returned, size_t bufferChars) {
 size_t GrowSectionNamesBuffer(size_t bufferChars) {
     return bufferChars < kSectionNamesInitialChars ? kSectionNamesInitialChars : bufferChars * 2;
 }
+
+bool IsIniBlank(wchar_t c) {
+    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A;
+}
+
+std::wstring_view TrimIniBlanks(std::wstring_view text) {
+    while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
+    return text;
+}

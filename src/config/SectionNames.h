@@ -23,3 +23,8 @@ bool SectionNamesFit(size_t returned, size_t bufferChars);
 
 // The next buffer size to try after a list did not fit.
 size_t GrowSectionNamesBuffer(size_t bufferChars);
+
+// The blanks the private-profile functions strip around section names, key names and values
+// (space, tab to carriage return, and the old end-of-file mark).
+bool IsIniBlank(wchar_t c);
+std::wstring_view TrimIniBlanks(std::wstring_view text);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -30,21 +31,38 @@ bool CreateUnicodeFile(const std::wstring& path, std::wstring_view text = {}) {
     return ok && written == bytes.size();
 }
 
-// WritePrivateProfileSectionW replaces the content of a section whose name matches without
-// regard to case: the first section keeps its place and name and takes the last one's keys.
+bool SameIniName(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+// The file the rewrite leaves is the one WritePrivateProfileStringW leaves when the sections are
+// written key by key: a section name is matched without regard to case or surrounding blanks,
+// so "Home", "home" and " Home" share the first one's section; a key already there takes the
+// new value in its place, a new key goes last, and keys only the earlier profile wrote stay.
+// Leading blanks of a value are not stored.
 std::vector<IniSection> MergeSectionsLikeTheSystem(std::span<const IniSection> sections) {
     std::vector<IniSection> merged;
     for (const IniSection& section : sections) {
-        bool replaced = false;
+        const std::wstring name(TrimIniBlanks(section.name));
+        IniSection* target = nullptr;
         for (IniSection& existing : merged) {
-            if (::CompareStringOrdinal(existing.name.c_str(), -1, section.name.c_str(), -1, TRUE) ==
-                CSTR_EQUAL) {
-                existing.entries = section.entries;
-                replaced = true;
+            if (SameIniName(existing.name, name)) {
+                target = &existing;
                 break;
             }
         }
-        if (!replaced) merged.push_back(section);
+        if (!target) target = &merged.emplace_back(IniSection{name, {}});
+        for (const auto& [key, value] : section.entries) {
+            std::wstring_view stored = value;
+            while (!stored.empty() && IsIniBlank(stored.front())) stored.remove_prefix(1);
+            auto entry = std::find_if(target->entries.begin(), target->entries.end(),
+                                      [&](const auto& e) { return SameIniName(e.first, key); });
+            if (entry != target->entries.end()) {
+                entry->second = stored;
+            } else {
+                target->entries.emplace_back(key, std::wstring(stored));
+            }
+        }
     }
     return merged;
 }
@@ -88,16 +106,6 @@ bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
     return false;
 }
 
-bool IsIniBlank(wchar_t c) {
-    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0x1A;
-}
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-    while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // "key=value" lines as GetPrivateProfileSectionW returns them, turned into the pairs that
 // GetPrivateProfileStringW would answer.
 std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& section) {
@@ -119,15 +127,16 @@ std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& 
         const size_t equals = line.find(L'=');
         // A name without '=' still shadows a later line of that name, and reads as missing.
         if (equals == std::wstring_view::npos) {
-            entries.emplace_back(std::wstring(TrimBlanks(line)), kMissingText);
+            entries.emplace_back(std::wstring(TrimIniBlanks(line)), kMissingText);
             continue;
         }
-        std::wstring_view value = TrimBlanks(line.substr(equals + 1));
+        std::wstring_view value = TrimIniBlanks(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
             value.back() == value.front()) {
             value = value.substr(1, value.size() - 2);
         }
-        entries.emplace_back(std::wstring(TrimBlanks(line.substr(0, equals))), std::wstring(value));
+        entries.emplace_back(std::wstring(TrimIniBlanks(line.substr(0, equals))),
+                             std::wstring(value));
     }
     return entries;
 }

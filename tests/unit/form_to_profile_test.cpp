@@ -76,6 +76,10 @@ TEST_F(FormToProfileTest, TitleRequiredUnlessOptional) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, L"Please set title");
 
+    form.title = L" \t ";  // would be stored as a section without a name, lost on reload
+    EXPECT_EQ(FormToProfile(form, false).message, L"Please set title");
+
+    form.title.clear();
     form.metric = L"3";
     r = FormToProfile(form, true);
     EXPECT_TRUE(r.ok);

@@ -479,13 +479,18 @@ TEST(ConfigFile, KilledRewriteLeavesTheOldOrTheNewFile) {
 
 }  // namespace
 
-// The rewrite lays the file out in one write; it must leave the very bytes that writing it
-// section by section through the system's functions leaves, case merges included.
+// The rewrite lays the file out in one write; it must leave the very bytes that writing it key by
+// key through the system's functions leaves: titles that differ only in case or in surrounding
+// blanks share a section, a key already there changes in place and keeps its line, and keys only
+// the earlier profile had stay.
 TEST(ConfigFile, OneWriteRewriteMatchesTheSystemsOwnLayout) {
     ScratchFolder dir;
-    const std::vector<Profile> profiles = {MakeProfile(L"Office", 2, L"LAN", false),
-                                           MakeProfile(L"집", 3, L"무선 네트워크", true),
-                                           MakeProfile(L"OFFICE", 4, L"Wi-Fi 2", true)};
+    Profile padded = MakeProfile(L"  Office\t", 9, L"LAN", true);
+    CopyField(padded.autoconf, L"  http://proxy.vorl.test/p.pac");
+    const std::vector<Profile> profiles = {
+        MakeProfile(L"Office", 2, L"LAN", false),    MakeProfile(L"집", 3, L"무선 네트워크", true),
+        MakeProfile(L"OFFICE", 4, L"Wi-Fi 2", true), MakeProfile(L"home", 5, L"LAN", true),
+        MakeProfile(L"Home", 6, L"LAN", false),      padded};
     const std::vector<IniSection> content = BuildConfigurationContent(profiles, Options{});
     ASSERT_TRUE(platform::WriteConfigurationFile(dir.Ini(), content));
 
@@ -493,9 +498,20 @@ TEST(ConfigFile, OneWriteRewriteMatchesTheSystemsOwnLayout) {
     const unsigned char mark[] = {0xFF, 0xFE};
     WriteBytes(reference, mark, sizeof(mark));
     for (const IniSection& section : content) {
-        ASSERT_TRUE(::WritePrivateProfileSectionW(
-            section.name.c_str(), RenderSectionBlock(section.entries).c_str(), reference.c_str()));
+        for (const auto& [key, value] : section.entries) {
+            ASSERT_TRUE(::WritePrivateProfileStringW(section.name.c_str(), key.c_str(),
+                                                     value.c_str(), reference.c_str()));
+        }
     }
     ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, reference.c_str());
     EXPECT_EQ(ReadBytes(dir.Ini()), ReadBytes(reference));
+
+    Loaded loaded(dir.Ini());
+    EXPECT_EQ(loaded.list.names,
+              (std::vector<std::wstring>{L"Office", L"집", L"home", kOptionsSection}));
+    ASSERT_EQ(loaded.config.profiles.size(), 3u);
+    EXPECT_EQ(loaded.config.profiles[0].nic, 9) << "the padded title wrote last";
+    EXPECT_STREQ(loaded.config.profiles[0].autoconf, L"http://proxy.vorl.test/p.pac");
+    EXPECT_EQ(loaded.config.profiles[2].nic, 6);
+    EXPECT_STREQ(loaded.config.profiles[2].ip, L"192.168.10.25");
 }
