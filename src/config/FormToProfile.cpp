@@ -28,6 +28,12 @@ void CopyAddress(wchar_t (&field)[N], const AddressInput& input) {
     CopyField(field, FormatDottedQuad(input.bytes));
 }
 
+bool SameIniNameAscii(std::wstring_view a, std::wstring_view b) {
+    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
+}
+
 }  // namespace
 
 FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
@@ -38,6 +44,12 @@ FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
     // section at all, and the saved profile would vanish at the next load.
     if (TrimIniBlanks(form.title).empty() && !titleOptional) {
         result.message = kMsgPleaseSetTitle;
+        return result;
+    }
+    // Section names compare without regard to case: a profile by the options' name would be
+    // written into the options section, and both the profile and the options would be lost.
+    if (!titleOptional && SameIniNameAscii(TrimIniBlanks(form.title), kOptionsSection)) {
+        result.message = kMsgTitleReserved;
         return result;
     }
     CopyField(p.title, form.title, kFormTitleMaxChars);

@@ -27,6 +27,8 @@ struct ProfileForm {
 
 inline constexpr wchar_t kMsgPleaseSetTitle[] = L"Please set title";
 inline constexpr wchar_t kMsgMetricNotNumber[] = L"Metric should be number";
+inline constexpr wchar_t kMsgTitleReserved[] =
+    L"This title names the program's own settings. Please set another title";
 
 // Limits of the text taken from the form (the record has room for one more character).
 inline constexpr size_t kFormTitleMaxChars = 510;

@@ -79,6 +79,10 @@ TEST_F(FormToProfileTest, TitleRequiredUnlessOptional) {
     form.title = L" \t ";  // would be stored as a section without a name, lost on reload
     EXPECT_EQ(FormToProfile(form, false).message, L"Please set title");
 
+    // The options' own section name, in any case, would merge the profile into the options.
+    form.title = L" vorlip_BASIC_information";
+    EXPECT_EQ(FormToProfile(form, false).message, kMsgTitleReserved);
+
     form.title.clear();
     form.metric = L"3";
     r = FormToProfile(form, true);
