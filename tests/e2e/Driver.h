@@ -67,6 +67,18 @@ std::wstring SaveScreenshot(const std::wstring& name);
 // Lets the other process work: pumps this thread's messages for the given time.
 void Pause(DWORD dwMilliseconds);
 
+// Pauses until cond() holds or the time is up; returns whether it holds. Input goes to the
+// program by posted messages, so this is how a test waits for their effect without guessing
+// how long the program takes.
+template <class Cond>
+bool WaitUntil(Cond cond, DWORD dwMilliseconds = 10000) {
+    for (DWORD waited = 0; !cond(); waited += 20) {
+        if (waited >= dwMilliseconds) return false;
+        Pause(20);
+    }
+    return true;
+}
+
 }  // namespace e2e
 
 namespace e2e {

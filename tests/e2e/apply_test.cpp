@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "Session.h"
@@ -84,9 +85,52 @@ std::string NetshLog(const Session& s) {
     return ReadFileBytes(s.folder.Path() + L"\\netsh.log");
 }
 
+const wchar_t kInternetSettings[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+// The tests share one Wine prefix: each sets the proxy value it starts from, so a value an
+// earlier run left cannot make a check pass.
+void SetProxyValue(const wchar_t* url) {
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kInternetSettings, 0, nullptr, 0, KEY_WRITE,
+                                nullptr, &hKey, nullptr),
+              ERROR_SUCCESS);
+    if (url) {
+        ::RegSetValueExW(hKey, L"AutoConfigURL", 0, REG_SZ, reinterpret_cast<const BYTE*>(url),
+                         static_cast<DWORD>(wcslen(url) * sizeof(wchar_t)));
+    } else {
+        ::RegDeleteValueW(hKey, L"AutoConfigURL");
+    }
+    ::RegCloseKey(hKey);
+}
+
+// Lines in the stand-in's log, one per command it carried out.
+size_t CommandCount(const Session& s) {
+    const std::string log = NetshLog(s);
+    return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
+}
+
+// Presses "Change All", confirms, and waits until the busy window has come and gone.
+void ApplyAndWait(Session& s) {
+    // Each command takes a while, so the busy window stays long enough to be seen.
+    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    WriteFileBytes(delayFile, "200");
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    bool bBusySeen = false;
+    EXPECT_TRUE(WaitUntil([&] {
+        const bool bBusy = FindBusyWindow(s.app, s.hMain) != nullptr;
+        bBusySeen = bBusySeen || bBusy;
+        return bBusySeen && !bBusy;
+    })) << "the busy window shows while the commands run and is gone afterwards";
+    Pause(300);  // the information text is refreshed right after
+    ::DeleteFileW(delayFile.c_str());
+}
+
 }  // namespace
 
 TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
+    SetProxyValue(nullptr);
     Session s(true, LabProfile("changeforce=false\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
     ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
@@ -95,16 +139,7 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
                   .at(static_cast<size_t>(ComboSelection(s.hMain, IDC_PRINTER_LIST))),
               L"vorl-home");
 
-    ClickButton(s.hMain, IDC_CHANGE_ALL);
-    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
-    bool bBusySeen = false;
-    for (int i = 0; i < 300 && NetshLog(s).find("add dns") == std::string::npos; ++i) {
-        bBusySeen = bBusySeen || FindBusyWindow(s.app, s.hMain) != nullptr;
-        Pause(20);
-    }
-    Pause(1500);
-    EXPECT_TRUE(bBusySeen) << "the busy window shows while the commands run";
-    EXPECT_EQ(FindBusyWindow(s.app, s.hMain), nullptr) << "and is gone afterwards";
+    ApplyAndWait(s);
     SaveScreenshot(L"apply_done");
 
     const std::string log = NetshLog(s);
@@ -121,9 +156,7 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     EXPECT_EQ(lan.gateway, "10.77.1.1");
     EXPECT_NE(ReadFileBytes(L"Z:\\etc\\resolv.conf").find("10.77.1.99"), std::string::npos);
     EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-lan"), std::wstring::npos);
-    EXPECT_EQ(UserValue(L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-                        L"AutoConfigURL"),
-              L"http://proxy.vorl.test/proxy.pac");
+    EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
     // Wine keeps the process's default printer here; CUPS's own default is left alone.
     EXPECT_EQ(UserValue(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", L"Device")
                   .rfind(L"vorl-home,", 0),
@@ -170,4 +203,39 @@ TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
     ::DeleteFileW(delayFile.c_str());
     const std::string log = NetshLog(s);
     EXPECT_NE(log.find("add dns"), std::string::npos) << "every command ran: " << log;
+}
+
+// A DHCP profile without a proxy script: two commands, no secondary DNS, and the script value
+// removed.
+TEST(Apply, DhcpProfileSendsTwoCommandsAndRemovesTheScript) {
+    SetProxyValue(L"http://old.vorl.test/old.pac");
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(s.hMain, IDC_USE_STATIC_IP); }));
+
+    ApplyAndWait(s);
+    const std::string log = NetshLog(s);
+    EXPECT_EQ(CommandCount(s), 2u) << log;
+    EXPECT_NE(log.find("set address name=vorl-wifi source=dhcp"), std::string::npos) << log;
+    EXPECT_NE(log.find("set dns name=vorl-wifi dhcp"), std::string::npos) << log;
+    EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"<missing>");
+}
+
+// A form that does not validate stops the apply before any command, and the busy window goes.
+TEST(Apply, InvalidFormRunsNoCommand) {
+    SetProxyValue(L"http://keep.vorl.test/keep.pac");
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    SetText(s.hMain, IDC_METRIC, L"12a");
+
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    s.Answer(L"Metric should be number", IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }));
+    Pause(500);
+    EXPECT_EQ(NetshLog(s), "") << "no command may run";
+    EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://keep.vorl.test/keep.pac");
 }

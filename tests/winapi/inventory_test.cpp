@@ -1,6 +1,6 @@
 // The adapter inventory against real interfaces: the test runner starts this program under Wine
-// inside a network namespace that tools/rig/fixtures.sh builds (names, MACs and addresses below
-// are that fixture's).
+// inside a network namespace that tools/run-tests.sh builds with tools/rig/netns.sh (names, MACs
+// and addresses below are that fixture's).
 #include <winsock2.h>
 #include <iphlpapi.h>
 
