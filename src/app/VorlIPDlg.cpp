@@ -67,7 +67,9 @@ CVorlIPDlg::CVorlIPDlg()
 CVorlIPDlg::~CVorlIPDlg() = default;
 
 void CVorlIPDlg::ReportMessage(const std::wstring& text) {
-    win::ShowMessage(m_hWnd, text);
+    // The busy window stays above all others while an apply runs; a message of the apply must
+    // not open underneath it.
+    win::ShowMessage(m_hWnd, text, m_bApplying ? MB_OK | MB_TOPMOST : MB_OK);
 }
 
 BOOL CVorlIPDlg::OnInitDialog() {
@@ -187,14 +189,22 @@ void CVorlIPDlg::OnCheckModificationsAndExit() {
 }
 
 void CVorlIPDlg::EndProgram(INT_PTR nResult) {
-    // The window keeps handling messages while an apply runs; the runner it would release is
-    // still at work, so the end waits until the apply is over.
-    if (m_bApplying) {
+    // A close request can arrive while a handler waits: for the answer to a question, or for
+    // the commands of an apply. That handler goes on with the runner, the printers and the
+    // lists afterwards, so the end waits until it has returned.
+    if (m_bApplying || IsNestedMessage()) {
         m_nPendingExit = nResult;
         return;
     }
     ReleaseResources();
     EndDialog(nResult);
+}
+
+void CVorlIPDlg::OnOutermostMessageDone() {
+    if (m_nPendingExit == 0 || m_bApplying) return;
+    const INT_PTR nResult = m_nPendingExit;
+    m_nPendingExit = 0;
+    EndProgram(nResult);
 }
 
 INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {

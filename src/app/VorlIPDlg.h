@@ -71,6 +71,7 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    void OnOutermostMessageDone() override;
 
 private:
     // Start-up steps, in the order OnInitDialog runs them.

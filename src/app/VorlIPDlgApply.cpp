@@ -124,19 +124,19 @@ void CVorlIPDlg::OnChangeAll() {
     ShowBusyWindow();
     Profile record{};
     if (FormToProfile(nullptr, true) && FormToProfile(&record, true)) {
+        // The window stays live while the commands run and another profile may be shown
+        // meanwhile; the script and the printer are taken from the form as it was now.
+        const int nPrinter = ComboGetCurSel(IDC_PRINTER_LIST);
+        const int nPrinterEntries = ComboCount(IDC_PRINTER_LIST);
         ::CopyProfileToChanger(record, *m_pChanger);
         RunCommandsWhilePumping();
-        const int nScript = IsChecked(IDC_AUTOCONF_CHECK)
-                                ? SetAutoConfigScript(GetItemText(IDC_AUTOCONF_URL))
-                                : ClearAutoConfigScript();
-        if (nScript == 0) win::ShowMessage(m_hWnd, kMsgAutoConfigFailed);
-        m_pPrinters->SetDefaultPrinterFromList(ComboGetCurSel(IDC_PRINTER_LIST),
-                                               ComboCount(IDC_PRINTER_LIST));
+        const int nScript =
+            record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
+        if (nScript == 0) ReportMessage(kMsgAutoConfigFailed);
+        m_pPrinters->SetDefaultPrinterFromList(nPrinter, nPrinterEntries);
         GetNetworkInformation();
     }
     if (m_pProcessingDlg) ::ShowWindow(m_pProcessingDlg->GetSafeHwnd(), SW_HIDE);
     UpdateNicInformation();
     m_bApplying = false;
-    // A request to end the program that arrived while the commands ran is carried out now.
-    if (m_nPendingExit != 0) EndProgram(m_nPendingExit);
 }

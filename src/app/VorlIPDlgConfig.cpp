@@ -61,7 +61,7 @@ ProfileForm CVorlIPDlg::GatherForm() const {
 bool CVorlIPDlg::FormToProfile(Profile* pProfile, bool bTitleOptional) {
     const FormResult result = ::FormToProfile(GatherForm(), bTitleOptional);
     if (result.resetMetricText) SetItemText(IDC_METRIC, L"1");
-    if (!result.message.empty()) win::ShowMessage(m_hWnd, result.message);
+    if (!result.message.empty()) ReportMessage(result.message);
     if (result.ok && pProfile) *pProfile = result.profile;
     return result.ok;
 }

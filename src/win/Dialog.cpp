@@ -59,12 +59,21 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
         self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     }
     if (!self) return FALSE;
+    INT_PTR nResult = FALSE;
+    ++self->m_nDispatchDepth;
     // Exceptions never cross into the system's window procedure.
     try {
-        return self->Proc(uMsg, wParam, lParam);
+        nResult = self->Proc(uMsg, wParam, lParam);
     } catch (...) {
-        return FALSE;
+        nResult = FALSE;
     }
+    if (--self->m_nDispatchDepth == 0) {
+        try {
+            self->OnOutermostMessageDone();
+        } catch (...) {
+        }
+    }
+    return nResult;
 }
 
 INT_PTR Dialog::Proc(UINT uMsg, WPARAM wParam, LPARAM lParam) {

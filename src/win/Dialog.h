@@ -61,6 +61,13 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Everything that the command table and the base do not handle. Set bHandled to consume it.
     virtual INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+    // Called when the dialog has finished a message that no other handler of it was waiting
+    // under; work put off by a nested message can be done here.
+    virtual void OnOutermostMessageDone() {}
+    // True while the message being handled arrived as another handler of this dialog waits in
+    // a message loop of its own (a message box, a busy wait that keeps the window alive). What
+    // would pull the ground from under that handler must wait until it has returned.
+    bool IsNestedMessage() const { return m_nDispatchDepth > 1; }
 
     template <class T>
     void OnCommandMap(int nId, int nCode, void (T::*pfn)()) {
@@ -83,6 +90,7 @@ private:
 
     UINT m_nTemplateId;
     bool m_bModal = false;
+    int m_nDispatchDepth = 0;
     std::vector<CommandEntry> m_Commands;
 };
 

@@ -239,3 +239,39 @@ TEST(Apply, InvalidFormRunsNoCommand) {
     EXPECT_EQ(NetshLog(s), "") << "no command may run";
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://keep.vorl.test/keep.pac");
 }
+
+// A close request during the confirmation waits for the answer, and then for the commands.
+TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    ASSERT_NE(s.app.WaitMessageBox(), nullptr);
+    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    Pause(300);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    EXPECT_EQ(s.app.WaitExit(15000), 0u);
+    EXPECT_EQ(CommandCount(s), 3u) << NetshLog(s);
+}
+
+// The window stays live while the commands run; showing another profile then must not change
+// what is applied: the script and the printer are the ones of the profile that was applied.
+TEST(Apply, ShowingAnotherProfileDuringTheApplyChangesNothingApplied) {
+    SetProxyValue(nullptr);
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    WriteFileBytes(delayFile, "700");
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    ASSERT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) != nullptr; }));
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST) == L"Away"; }));
+    EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }));
+    Pause(300);
+    ::DeleteFileW(delayFile.c_str());
+    EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
+    EXPECT_EQ(UserValue(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", L"Device")
+                  .rfind(L"vorl-home,", 0),
+              0u);
+}
