@@ -22,6 +22,9 @@ inline constexpr int32_t kMissingInt = -76759723;  // 0xFB6CBD55
 // Values are read through a 512-character buffer, so only the first 511 characters are seen.
 inline constexpr size_t kReadBufferChars = 512;
 inline constexpr size_t kMaxValueChars = kReadBufferChars - 1;
+// The printer name and the script URL take up to 1023 characters in the form; they are read
+// back whole, or a long URL saved once would come back cut and be written back cut for good.
+inline constexpr size_t kMaxLongValueChars = 1023;
 // Address fields hold dotted decimal; anything longer than this is cut on reading.
 inline constexpr size_t kAddressKeepChars = 30;
 

@@ -8,10 +8,10 @@ namespace {
 
 // A value as the program sees it through its read buffer, or nothing when the key is absent.
 bool ReadText(IniReader& reader, const std::wstring& section, const wchar_t* key,
-              std::wstring& value) {
+              std::wstring& value, size_t maxChars = kMaxValueChars) {
     value = reader.GetString(section, key);
     if (value == kMissingText) return false;
-    if (value.size() > kMaxValueChars) value.resize(kMaxValueChars);
+    if (value.size() > maxChars) value.resize(maxChars);
     return true;
 }
 
@@ -82,12 +82,14 @@ LoadedProfile ReadProfile(IniReader& reader, const std::wstring& section) {
         ReadAddress(reader, section, kKeyDns2, p.dns2);
     }
 
-    CopyField(p.printer, ReadText(reader, section, kKeyPrinter, value)
+    CopyField(p.printer, ReadText(reader, section, kKeyPrinter, value, kMaxLongValueChars)
                              ? value
                              : std::wstring(kPrinterWhenMissing));
     p.checkautoconf =
         ReadText(reader, section, kKeyCheckAutoconf, value) && ParseIniBool(value) ? 1 : 0;
-    if (ReadText(reader, section, kKeyAutoconf, value)) CopyField(p.autoconf, value);
+    if (ReadText(reader, section, kKeyAutoconf, value, kMaxLongValueChars)) {
+        CopyField(p.autoconf, value);
+    }
     return loaded;
 }
 

@@ -145,19 +145,23 @@ TEST(ReadProfile, AddressKeysAreIgnoredUnderDhcp) {
 
 TEST(ReadProfile, LengthLimits) {
     const std::wstring longAddress = L"192.168.100.100.192.168.100.100.1";  // 34 characters
-    const std::wstring longPrinter(600, L'p');
+    const std::wstring longPrinter(1500, L'p');
+    const std::wstring longNicname(600, L'n');
     FakeIni ini;
     ini.Set(L"P", {{L"dhcpip", L"FALSE"},
                    {L"dhcpdns", L"FALSE"},
                    {L"ip", longAddress},
                    {L"dns2", longAddress},
+                   {L"nicname", longNicname},
                    {L"printer", longPrinter},
                    {L"autoconf", longPrinter}});
     const Profile p = ReadProfile(ini, L"P").profile;
     EXPECT_EQ(Str(p.ip), longAddress.substr(0, 30));
     EXPECT_EQ(Str(p.dns2), longAddress.substr(0, 30));
-    EXPECT_EQ(Str(p.printer), longPrinter.substr(0, 511));
-    EXPECT_EQ(Str(p.autoconf), longPrinter.substr(0, 511));
+    EXPECT_EQ(Str(p.nicname), longNicname.substr(0, 511));
+    // What the form accepts for these two comes back whole.
+    EXPECT_EQ(Str(p.printer), longPrinter.substr(0, 1023));
+    EXPECT_EQ(Str(p.autoconf), longPrinter.substr(0, 1023));
 }
 
 TEST(ReadProfile, PresentButEmptyIsNotMissing) {

@@ -272,13 +272,18 @@ TEST(ConfigFile, TitlesDifferingOnlyInCaseShareOneSection) {
     EXPECT_EQ(loaded.config.profiles[0].dhcpip, 0);
 }
 
-TEST(ConfigFile, LongTitlesKeepTheirProfile) {
+// Everything as long as the form takes it survives a save and a reload.
+TEST(ConfigFile, LongTitlesAndTextsKeepTheirProfile) {
     ScratchFolder dir;
     std::wstring title300(300, L'x');
     title300.back() = L'3';
     std::wstring title510(510, L'設');  // the longest title the form accepts
-    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(title300, 7, L"LAN", true),
-                                          MakeProfile(title510, 8, L"LAN", false)}));
+    Profile longTexts = MakeProfile(title510, 8, L"LAN", false);
+    const std::wstring url = L"http://proxy.vorl.test/" + std::wstring(1000, L'u');  // 1,023
+    const std::wstring printer = std::wstring(1022, L'p') + L"!";
+    CopyField(longTexts.autoconf, url);
+    CopyField(longTexts.printer, printer);
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(title300, 7, L"LAN", true), longTexts}));
     Loaded loaded(dir.Ini());
     ASSERT_EQ(loaded.config.profiles.size(), 2u);
     EXPECT_EQ(loaded.config.profiles[0].title, title300);
@@ -286,6 +291,8 @@ TEST(ConfigFile, LongTitlesKeepTheirProfile) {
     EXPECT_EQ(loaded.config.profiles[1].title, title510);
     EXPECT_EQ(loaded.config.profiles[1].nic, 8);
     EXPECT_STREQ(loaded.config.profiles[1].ip, L"192.168.10.25");
+    EXPECT_EQ(loaded.config.profiles[1].autoconf, url);
+    EXPECT_EQ(loaded.config.profiles[1].printer, printer);
 }
 
 // Far more names than the first buffer holds. The file is laid down directly: rewriting 5,000
