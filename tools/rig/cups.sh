@@ -2,7 +2,8 @@
 # Printer queues for Wine's spooler to report (run as root; installs nothing, see bootstrap.sh).
 #
 #   cups.sh start [QUEUE...]   configure and start cupsd, add each QUEUE, make the first the default
-#   cups.sh stop               remove the queues `start` added; stop cupsd if `start` started it
+#   cups.sh stop               remove the queues `start` added, give the host its default back;
+#                              stop cupsd if `start` started it
 #
 # Wine lists every CUPS queue as a printer (port "CUPS:NAME") and takes the CUPS default as its
 # default printer. The queues print to /dev/null through the raw driver, so a test may print or
@@ -21,7 +22,7 @@ die() {
 }
 
 usage() {
-    sed -n '4,5p' "$0" | sed 's/^# *//' >&2
+    sed -n '4,6p' "$0" | sed 's/^# *//' >&2
     exit 2
 }
 
@@ -81,6 +82,11 @@ start() {
         fi
     done
     if [ $# -gt 0 ]; then
+        # The host's own default comes back at `stop`.
+        if [ ! -f "$STATE/default" ]; then
+            lpstat -d 2>/dev/null | sed -nE 's/^system default destination: (.*)$/\1/p' \
+                >"$STATE/default" || true
+        fi
         lpadmin -d "$1"
     fi
 }
@@ -92,6 +98,11 @@ stop() {
             [ -n "$queue" ] && lpadmin -x "$queue" 2>/dev/null || true
         done <"$STATE/queues"
         rm -f "$STATE/queues"
+    fi
+    if [ -f "$STATE/default" ]; then
+        queue=$(cat "$STATE/default")
+        rm -f "$STATE/default"
+        if [ -n "$queue" ] && queue_exists "$queue"; then lpadmin -d "$queue" || true; fi
     fi
     if [ -f "$STATE/cupsd.pid" ]; then
         pid=$(cat "$STATE/cupsd.pid")
