@@ -2,6 +2,8 @@
 // checked in the window and in the file the program writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Session.h"
 #include <commctrl.h>
 
@@ -57,14 +59,29 @@ TEST(Profiles, SaveAppendsReplacesInPlaceAndDeleteAsks) {
     EXPECT_EQ(s.Ini(L"Home", L"ip"), L"<missing>");
     EXPECT_EQ(s.Ini(L"Home", L"dhcpip"), L"TRUE");
 
-    // Saving an existing title replaces that profile where it stands.
+    // Saving an existing title replaces that profile where it stands, with the adapter and the
+    // printer chosen since it was shown.
     SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
     Pause(200);
     SetText(s.hMain, IDC_METRIC, L"9");
+    SelectCombo(s.hMain, IDC_NIC_LIST, 1);
+    const std::vector<std::wstring> printers = ComboItems(s.hMain, IDC_PRINTER_LIST);
+    const auto lab = std::find(printers.begin(), printers.end(), L"vorl-lab");
+    ASSERT_NE(lab, printers.end());
+    SelectCombo(s.hMain, IDC_PRINTER_LIST, static_cast<int>(lab - printers.begin()));
+    Pause(200);
     Save(s.hMain);
     EXPECT_EQ(IniSections(s.folder.IniPath()),
               (std::vector<std::wstring>{L"Office", L"Home", L"VorlIP_Basic_Information"}));
     EXPECT_EQ(s.Ini(L"Office", L"metric"), L"9");
+    EXPECT_EQ(s.Ini(L"Office", L"nicname"), ExpectedAdapters().at(1));
+    EXPECT_EQ(s.Ini(L"Office", L"ip"), L"10.77.1.10") << "another adapter keeps the form's address";
+    EXPECT_EQ(s.Ini(L"Office", L"printer"), L"vorl-lab");
+    // The last entry means "leave the default printer alone".
+    SelectCombo(s.hMain, IDC_PRINTER_LIST, static_cast<int>(printers.size()) - 1);
+    Pause(200);
+    Save(s.hMain);
+    EXPECT_EQ(s.Ini(L"Office", L"printer"), L"Do not change Printer");
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"language"), L"eng");
     SaveScreenshot(L"profiles_saved");
 
