@@ -40,7 +40,9 @@ tally() {
 run() {  # run NAME COMMAND...
   local name=$1; shift
   local log="$RESULTS/$name.log"
-  "$@" >"$log" 2>&1
+  # A group that hangs (a window waiting for an answer nobody gives) fails alone instead of
+  # holding up the whole run.
+  timeout --kill-after=10 "${VORLIP_GROUP_TIMEOUT:-600}" "$@" >"$log" 2>&1
   tally "$name" "$log" $?
 }
 

@@ -39,7 +39,8 @@ public:
     void SaveProfile();
     void DeleteProfile();
     void WriteOptions();
-    void RewriteConfiguration();
+    bool RewriteConfiguration();
+    void ReportConfigurationNotSaved();
     // Validates the form; with a record, also fills it. Shows the form's messages.
     bool FormToProfile(Profile* pProfile, bool bTitleOptional);
 

@@ -4,6 +4,7 @@
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
 #include "platform/PrivateProfile.h"
+#include "platform/SystemError.h"
 #include "resource.h"
 #include "ui/LanguageTexts.h"
 #include "ui/VorlTrayIcon.h"
@@ -81,12 +82,17 @@ void CVorlIPDlg::SaveProfile() {
             break;
         }
     }
+    const std::vector<NICs> before = profiles;
     if (nIndex < profiles.size()) {
         profiles[nIndex] = record;
     } else {
         profiles.push_back(record);
     }
-    RewriteConfiguration();
+    // When the file cannot be written the form keeps what the user typed, to try again.
+    if (!RewriteConfiguration()) {
+        profiles = before;
+        return;
+    }
     LoadConfiguration();
     // Titles that differ only in case share one section, so the reload can hold fewer profiles.
     if (nIndex >= profiles.size()) nIndex = profiles.empty() ? 0 : profiles.size() - 1;
@@ -106,21 +112,39 @@ void CVorlIPDlg::DeleteProfile() {
     const std::wstring_view question =
         GetLanguageMessage(LanguageMessage::DeleteQuestion, m_Options.language);
     if (!win::AskYesNo(m_hWnd, std::wstring(question))) return;
+    const std::vector<NICs> before = profiles;
     profiles.erase(profiles.begin() + nSel);
-    RewriteConfiguration();
+    if (!RewriteConfiguration()) {
+        profiles = before;
+        return;
+    }
     LoadConfiguration();
     ShowProfile(-1);
 }
 
 void CVorlIPDlg::WriteOptions() {
-    if (m_pIniSectionList) platform::WriteOptionsSection(m_pIniSectionList->path, m_Options);
+    if (!m_pIniSectionList) return;
+    if (!platform::WriteOptionsSection(m_pIniSectionList->path, m_Options)) {
+        // "Save Option" stays enabled: the options in force are not yet in the file.
+        ReportConfigurationNotSaved();
+        return;
+    }
     EnableItem(IDC_SAVE_OPTION, false);
 }
 
-void CVorlIPDlg::RewriteConfiguration() {
-    if (!m_pIniSectionList) return;
+bool CVorlIPDlg::RewriteConfiguration() {
+    if (!m_pIniSectionList) return false;
     // The new file is complete before it replaces the old one; a failed write keeps the old.
-    platform::WriteConfigurationFile(m_pIniSectionList->path,
-                                     BuildConfigurationContent(profiles, m_Options));
+    if (!platform::WriteConfigurationFile(m_pIniSectionList->path,
+                                          BuildConfigurationContent(profiles, m_Options))) {
+        ReportConfigurationNotSaved();
+        return false;
+    }
     EnableItem(IDC_SAVE_OPTION, false);
+    return true;
+}
+
+void CVorlIPDlg::ReportConfigurationNotSaved() {
+    const DWORD dwError = ::GetLastError();
+    ReportMessage(ConfigurationNotSavedText(platform::SystemErrorText(dwError)));
 }

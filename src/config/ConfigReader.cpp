@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/SectionNames.h"
 #include "net/AddressText.h"
 
 namespace {
@@ -142,7 +143,9 @@ LoadedConfiguration ReadConfiguration(IniReader& reader, std::span<const std::ws
     LoadedConfiguration result;
     std::vector<LoadedProfile> loaded;
     for (const std::wstring& name : sectionNames) {
-        if (name == kOptionsSection) {
+        // A hand-edited file may spell it in another case; the system's functions take it for
+        // the same section, and reading it as a profile would lose the options at the next save.
+        if (IsOptionsSectionName(name)) {
             result.languageRead = ReadOptions(reader, options) || result.languageRead;
         } else {
             loaded.push_back(ReadProfile(reader, name));

@@ -74,3 +74,18 @@ std::wstring RenderIniText(std::span<const IniSection> sections) {
     }
     return text;
 }
+
+std::wstring ConfigurationNotSavedText(std::wstring_view systemText) {
+    while (!systemText.empty() && (systemText.back() == L'\n' || systemText.back() == L'\r' ||
+                                   systemText.back() == L' ')) {
+        systemText.remove_suffix(1);
+    }
+    std::wstring text = L"The settings could not be saved in ";
+    text += kConfigFileName;
+    text += L".";
+    if (!systemText.empty()) {
+        text += L"\n\n";
+        text += systemText;
+    }
+    return text;
+}

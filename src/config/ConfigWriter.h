@@ -40,3 +40,7 @@ std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
 // ended by CR LF, no blank lines. Names must already be unique (the platform merges names that
 // differ only in case the way WritePrivateProfileSectionW does).
 std::wstring RenderIniText(std::span<const IniSection> sections);
+
+// What the user reads when the file could not be written: what was not done, then the system's
+// reason (without its trailing line break), if it gave one.
+std::wstring ConfigurationNotSavedText(std::wstring_view systemText);

@@ -28,12 +28,6 @@ void CopyAddress(wchar_t (&field)[N], const AddressInput& input) {
     CopyField(field, FormatDottedQuad(input.bytes));
 }
 
-bool SameIniNameAscii(std::wstring_view a, std::wstring_view b) {
-    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
-}
-
 }  // namespace
 
 FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
@@ -48,7 +42,7 @@ FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
     }
     // Section names compare without regard to case: a profile by the options' name would be
     // written into the options section, and both the profile and the options would be lost.
-    if (!titleOptional && SameIniNameAscii(TrimIniBlanks(form.title), kOptionsSection)) {
+    if (!titleOptional && IsOptionsSectionName(form.title)) {
         result.message = kMsgTitleReserved;
         return result;
     }

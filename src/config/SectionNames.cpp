@@ -1,5 +1,9 @@
 #include "config/SectionNames.h"
 
+#include <algorithm>
+
+#include "config/ConfigKeys.h"
+
 std::vector<std::wstring> SplitSectionNames(std::wstring_view returned) {
     std::vector<std::wstring> names;
     size_t start = 0;
@@ -27,4 +31,12 @@ std::wstring_view TrimIniBlanks(std::wstring_view text) {
     while (!text.empty() && IsIniBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsIniBlank(text.back())) text.remove_suffix(1);
     return text;
+}
+
+bool IsOptionsSectionName(std::wstring_view name) {
+    const auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
+    constexpr std::wstring_view kOptions = kOptionsSection;
+    name = TrimIniBlanks(name);
+    return std::equal(name.begin(), name.end(), kOptions.begin(), kOptions.end(),
+                      [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
 }

@@ -28,3 +28,7 @@ size_t GrowSectionNamesBuffer(size_t bufferChars);
 // (space, tab to carriage return, and the old end-of-file mark).
 bool IsIniBlank(wchar_t c);
 std::wstring_view TrimIniBlanks(std::wstring_view text);
+
+// Whether a section name is the options section as the private-profile functions see it:
+// without regard to case (ASCII, as the name is) or to surrounding blanks.
+bool IsOptionsSectionName(std::wstring_view name);

@@ -93,16 +93,29 @@ bool WriteSection(const std::wstring& file, const std::wstring& name,
 
 // Ends an update assembled in temp: on success the finished file replaces path in one step,
 // otherwise (or when that step fails) the temporary file goes and path stays as it was.
+// The reason for a failure is left in GetLastError for the message the user sees.
 bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
+    DWORD dwError = written ? ERROR_SUCCESS : ::GetLastError();
     ForgetCachedFile(temp);
-    if (written && FlushToDisk(temp)) {
+    if (written && !FlushToDisk(temp)) dwError = ::GetLastError();
+    if (dwError == ERROR_SUCCESS) {
+        // A read-only file is one the user chose to protect; Windows refuses to replace it, and
+        // so does the program everywhere (Wine would replace it).
+        const DWORD dwAttributes = ::GetFileAttributesW(path.c_str());
+        if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY)) {
+            dwError = ERROR_ACCESS_DENIED;
+        }
+    }
+    if (dwError == ERROR_SUCCESS) {
         ForgetCachedFile(path);
         if (::MoveFileExW(temp.c_str(), path.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
+        dwError = ::GetLastError();
     }
     ::DeleteFileW(temp.c_str());
+    ::SetLastError(dwError == ERROR_SUCCESS ? ERROR_WRITE_FAULT : dwError);
     return false;
 }
 

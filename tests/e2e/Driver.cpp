@@ -231,6 +231,13 @@ void SelectCombo(HWND hDialog, int nId, int nIndex) {
                    reinterpret_cast<LPARAM>(hCombo));
 }
 
+void PostSelectCombo(HWND hDialog, int nId, int nIndex) {
+    HWND hCombo = ::GetDlgItem(hDialog, nId);
+    ::SendMessageW(hCombo, CB_SETCURSEL, nIndex, 0);
+    ::PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(nId, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(hCombo));
+}
+
 void ClickButton(HWND hDialog, int nId) {
     ::PostMessageW(::GetDlgItem(hDialog, nId), BM_CLICK, 0, 0);
 }

@@ -55,6 +55,8 @@ std::vector<std::wstring> ComboItems(HWND hDialog, int nId);
 int ComboSelection(HWND hDialog, int nId);
 // Selects an entry the way a click does: the selection, then the notification the program gets.
 void SelectCombo(HWND hDialog, int nId, int nIndex);
+// The same without waiting for the program's handler, for a selection that opens a message box.
+void PostSelectCombo(HWND hDialog, int nId, int nIndex);
 void ClickButton(HWND hDialog, int nId);
 // Posts a key press to a control, so it goes through the dialog's own keyboard handling.
 void PressKey(HWND hDialog, int nFocusId, UINT vk);

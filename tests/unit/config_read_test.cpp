@@ -296,20 +296,22 @@ TEST_F(AdapterRepairTest, PlanAsksWhenAnyProfileChanged) {
     EXPECT_TRUE(plan.repairs[2].repaired);
 }
 
-TEST(ReadConfiguration, SectionsInFileOrderOptionsByExactName) {
+// The system's functions take a section name in any case, with blanks around it, for the same
+// section; a hand-edited options section spelt so is still the options, never a profile.
+TEST(ReadConfiguration, SectionsInFileOrderOptionsInAnyCase) {
     FakeIni ini;
     ini.Set(L"A", {{L"nic", L"11"}, {L"nicname", L"eth0"}});
     ini.Set(L"B", {{L"nic", L"11"}, {L"nicname", L"eth0"}});
-    ini.Set(L"vorlip_basic_information", {{L"nic", L"11"}, {L"nicname", L"eth0"}});
+    ini.Set(L"VorlIP_Basic_Informations", {{L"nic", L"11"}, {L"nicname", L"eth0"}});
     ini.Set(kOptionsSection, {{L"language", L"kor"}});
-    const std::vector<std::wstring> names = {L"B", kOptionsSection, L"vorlip_basic_information",
-                                             L"A"};
+    const std::vector<std::wstring> names = {L"B", L" vorlip_BASIC_information ",
+                                             L"VorlIP_Basic_Informations", L"A"};
     const std::vector<NICs> inventory = {Adapter(11, L"eth0")};
     Options options;
     const LoadedConfiguration config = ReadConfiguration(ini, names, inventory, options);
     ASSERT_EQ(config.profiles.size(), 3u);
     EXPECT_EQ(Str(config.profiles[0].title), L"B");
-    EXPECT_EQ(Str(config.profiles[1].title), L"vorlip_basic_information");
+    EXPECT_EQ(Str(config.profiles[1].title), L"VorlIP_Basic_Informations");
     EXPECT_EQ(Str(config.profiles[2].title), L"A");
     EXPECT_FALSE(config.askToSave);
     EXPECT_TRUE(config.languageRead);

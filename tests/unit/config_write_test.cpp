@@ -163,3 +163,10 @@ TEST(ConfigWriter, ContentReadsBackUnchanged) {
 }
 
 }  // namespace
+
+TEST(ConfigWriter, NotSavedMessageNamesTheFileAndTheSystemsReason) {
+    EXPECT_EQ(ConfigurationNotSavedText(L"Access denied. \r\n"),
+              L"The settings could not be saved in vorlip_configure.ini.\n\nAccess denied.");
+    EXPECT_EQ(ConfigurationNotSavedText(L""),
+              L"The settings could not be saved in vorlip_configure.ini.");
+}

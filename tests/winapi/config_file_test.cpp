@@ -397,6 +397,25 @@ TEST(ConfigFile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_FALSE(WriteProfiles(dir.Path(L"no such folder\\vorlip_configure.ini"), {}));
 }
 
+// A read-only file is one the user protected: neither a rewrite nor an options change replaces
+// it, and the caller learns why.
+TEST(ConfigFile, ReadOnlyFileIsLeftAsItIs) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 1, L"LAN", true)}));
+    const std::string before = ReadBytes(dir.Ini());
+    ASSERT_TRUE(::SetFileAttributesW(dir.Ini().c_str(), FILE_ATTRIBUTE_READONLY));
+    ::SetLastError(0);
+    EXPECT_FALSE(WriteProfiles(dir.Ini(), {MakeProfile(L"Home", 2, L"LAN", true)}));
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    Options options;
+    options.language = 2;
+    EXPECT_FALSE(platform::WriteOptionsSection(dir.Ini(), options));
+    EXPECT_EQ(ReadBytes(dir.Ini()), before);
+    EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+    ::SetFileAttributesW(dir.Ini().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // Without a path there is nowhere to write: a file of the temporary name in the current folder
 // belongs to someone else and must be neither overwritten nor removed.
 TEST(ConfigFile, EmptyPathWritesNothing) {
