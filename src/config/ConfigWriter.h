@@ -38,7 +38,7 @@ std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
 
 // The file's text as the private-profile functions lay it out: "[name]" and "key=value" lines
 // ended by CR LF, no blank lines. Names must already be unique (the platform merges names that
-// differ only in case the way WritePrivateProfileSectionW does).
+// differ only in case or surrounding blanks the way key-by-key writes do).
 std::wstring RenderIniText(std::span<const IniSection> sections);
 
 // What the user reads when the file could not be written: what was not done, then the system's
