@@ -1,4 +1,5 @@
 // Applying the form: the printer choice, the proxy script controls and "Change All".
+#include <system_error>
 #include <thread>
 
 #include "app/VorlIPDlg.h"
@@ -54,7 +55,14 @@ void CVorlIPDlg::RunCommandsWhilePumping() {
     // thread, never here; the window then looks for their end every 100 ms.
     HANDLE hEvent = done.Handle();
     m_bCommandsDone.store(false, std::memory_order_relaxed);
-    std::thread worker(&CVorlIPDlg::ApplyThreadProc, this, hEvent);
+    std::thread worker;
+    try {
+        worker = std::thread(&CVorlIPDlg::ApplyThreadProc, this, hEvent);
+    } catch (const std::system_error&) {
+        // Not even a thread to be had: the commands run here, and the window waits for them.
+        m_pChanger->ApplyAll();
+        return;
+    }
     const auto ended = [this] { return m_bCommandsDone.load(std::memory_order_acquire); };
     bool bQuit = false;
     WPARAM nQuitCode = 0;

@@ -95,9 +95,14 @@ bool WriteSection(const std::wstring& file, const std::wstring& name,
 // otherwise (or when that step fails) the temporary file goes and path stays as it was.
 // The reason for a failure is left in GetLastError for the message the user sees.
 bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
-    DWORD dwError = written ? ERROR_SUCCESS : ::GetLastError();
+    // A failed step need not leave a code behind; it is a failure all the same.
+    const auto failure = [] {
+        const DWORD dwLast = ::GetLastError();
+        return dwLast == ERROR_SUCCESS ? static_cast<DWORD>(ERROR_WRITE_FAULT) : dwLast;
+    };
+    DWORD dwError = written ? ERROR_SUCCESS : failure();
     ForgetCachedFile(temp);
-    if (written && !FlushToDisk(temp)) dwError = ::GetLastError();
+    if (written && !FlushToDisk(temp)) dwError = failure();
     if (dwError == ERROR_SUCCESS) {
         // A read-only file is one the user chose to protect; Windows refuses to replace it, and
         // so does the program everywhere (Wine would replace it).
@@ -112,10 +117,10 @@ bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
-        dwError = ::GetLastError();
+        dwError = failure();
     }
     ::DeleteFileW(temp.c_str());
-    ::SetLastError(dwError == ERROR_SUCCESS ? ERROR_WRITE_FAULT : dwError);
+    ::SetLastError(dwError);
     return false;
 }
 
@@ -221,7 +226,10 @@ std::wstring TemporaryConfigurationPath(const std::wstring& path) {
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
     // Without the program's own path the temporary name would be ".tmp" in whatever the current
     // folder is, and the failure path would delete a stranger's file of that name.
-    if (path.empty()) return false;
+    if (path.empty()) {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
     const std::wstring temp = TemporaryConfigurationPath(path);
     // One write of the whole file: under Wine every private-profile call re-reads and rewrites
     // a recently changed file, which made a section-by-section rewrite cost the square of the
@@ -231,7 +239,10 @@ bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection
 }
 
 bool WriteOptionsSection(const std::wstring& path, const Options& options) {
-    if (path.empty()) return false;
+    if (path.empty()) {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
     const std::wstring temp = TemporaryConfigurationPath(path);
     bool written = false;
     if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
