@@ -238,6 +238,11 @@ void PostSelectCombo(HWND hDialog, int nId, int nIndex) {
                    reinterpret_cast<LPARAM>(hCombo));
 }
 
+bool SendClose(HWND hWnd) {
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(hWnd, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
 void ClickButton(HWND hDialog, int nId) {
     ::PostMessageW(::GetDlgItem(hDialog, nId), BM_CLICK, 0, 0);
 }

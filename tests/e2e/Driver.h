@@ -58,6 +58,9 @@ void SelectCombo(HWND hDialog, int nId, int nIndex);
 // The same without waiting for the program's handler, for a selection that opens a message box.
 void PostSelectCombo(HWND hDialog, int nId, int nIndex);
 void ClickButton(HWND hDialog, int nId);
+// Asks a window to close and returns once it has handled the request (also while the program
+// waits in a message box of its own), so what follows sees its effect.
+bool SendClose(HWND hWnd);
 // Posts a key press to a control, so it goes through the dialog's own keyboard handling.
 void PressKey(HWND hDialog, int nFocusId, UINT vk);
 // Reads an IP address control through its four child edits ("" when all four are empty).

@@ -85,6 +85,7 @@ std::string NetshLog(const Session& s) {
     return ReadFileBytes(s.folder.Path() + L"\\netsh.log");
 }
 
+const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 const wchar_t kInternetSettings[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
@@ -101,6 +102,18 @@ void SetProxyValue(const wchar_t* url) {
     } else {
         ::RegDeleteValueW(hKey, L"AutoConfigURL");
     }
+    ::RegCloseKey(hKey);
+}
+
+// Likewise the default printer Wine keeps for the user starts as the CUPS default, vorl-office.
+void ResetDefaultPrinterRecord() {
+    HKEY hKey = nullptr;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                &hKey, nullptr),
+              ERROR_SUCCESS);
+    const wchar_t device[] = L"vorl-office,wineps.drv,CUPS:vorl-office";
+    ::RegSetValueExW(hKey, L"Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device),
+                     sizeof(device));
     ::RegCloseKey(hKey);
 }
 
@@ -131,6 +144,7 @@ void ApplyAndWait(Session& s) {
 
 TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     SetProxyValue(nullptr);
+    ResetDefaultPrinterRecord();
     Session s(true, LabProfile("changeforce=false\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
     ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
@@ -158,9 +172,7 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-lan"), std::wstring::npos);
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
     // Wine keeps the process's default printer here; CUPS's own default is left alone.
-    EXPECT_EQ(UserValue(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", L"Device")
-                  .rfind(L"vorl-home,", 0),
-              0u);
+    EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
 }
 
 TEST(Apply, NoRunsNothingAndDownLinksAreRefusedInTheChosenLanguage) {
@@ -247,8 +259,7 @@ TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
     ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     ASSERT_NE(s.app.WaitMessageBox(), nullptr);
-    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
-    Pause(300);
+    ASSERT_TRUE(SendClose(s.hMain));
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
     EXPECT_EQ(CommandCount(s), 3u) << NetshLog(s);
@@ -258,6 +269,7 @@ TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
 // what is applied: the script and the printer are the ones of the profile that was applied.
 TEST(Apply, ShowingAnotherProfileDuringTheApplyChangesNothingApplied) {
     SetProxyValue(nullptr);
+    ResetDefaultPrinterRecord();
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
     const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
@@ -271,7 +283,5 @@ TEST(Apply, ShowingAnotherProfileDuringTheApplyChangesNothingApplied) {
     Pause(300);
     ::DeleteFileW(delayFile.c_str());
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
-    EXPECT_EQ(UserValue(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", L"Device")
-                  .rfind(L"vorl-home,", 0),
-              0u);
+    EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
 }

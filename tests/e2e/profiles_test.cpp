@@ -160,6 +160,13 @@ TEST(Profiles, UnwritableFileIsReportedAndTheFormKept) {
 
     ::SetFileAttributesW(s.folder.IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(ReadFileBytes(s.folder.IniPath()), ini);
+
+    // Once the file can be written again, the refused profile does not come back with the
+    // next save.
+    SetText(s.hMain, IDC_TITLE_LIST, L"Other");
+    Save(s.hMain);
+    EXPECT_EQ(IniSections(s.folder.IniPath()),
+              (std::vector<std::wstring>{L"Office", L"Other", L"VorlIP_Basic_Information"}));
 }
 
 TEST(Profiles, RepairQuestionInTheFilesLanguageAndNoLeavesTheFileAlone) {
@@ -198,8 +205,7 @@ TEST(Profiles, CloseWhileAQuestionWaitsEndsAfterTheAnswer) {
         Session s(false, ini);
         HWND hBox = s.app.WaitMessageBox();
         ASSERT_NE(hBox, nullptr);
-        ::PostMessageW(::GetWindow(hBox, GW_OWNER), WM_CLOSE, 0, 0);
-        Pause(300);
+        ASSERT_TRUE(SendClose(::GetWindow(hBox, GW_OWNER)));
         s.Answer(
             L"As system found wrong configuration, it has modified automatically.\n\n"
             L"Would you like to save it?\nIf not, you can see this warning next time again.",
@@ -215,9 +221,7 @@ TEST(Profiles, CloseWhileAQuestionWaitsEndsAfterTheAnswer) {
         ASSERT_NE(s.hMain, nullptr);
         ClickButton(s.hMain, IDC_DELETE);
         ASSERT_NE(s.app.WaitMessageBox(), nullptr);
-        ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
-        Pause(300);
-        EXPECT_TRUE(s.app.IsRunning()) << "the question is still open";
+        ASSERT_TRUE(SendClose(s.hMain));
         s.Answer(L"Delete this item?", IDYES);
         EXPECT_EQ(s.app.WaitExit(15000), 0u);
         EXPECT_EQ(IniSections(s.folder.IniPath()),

@@ -238,6 +238,11 @@ TEST(ApplyRunner, EveryFailedStartIsReportedAndEndsInStatusThree) {
 // this test (the suite's time limit catches that) rather than fail it.
 TEST(ApplyRunner, StartsIdleAndStops) {
     NetworkChanger changer([](const std::wstring&) {});
+    EXPECT_EQ(changer.m_nNicIndex, -1);
+    EXPECT_EQ(changer.m_bDhcpIp, 1);
+    EXPECT_EQ(changer.m_bDhcpDns, 1);
+    EXPECT_EQ(changer.m_nMetric, 1);
+    EXPECT_EQ(changer.m_nRun.load(), 1);
     EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusIdle);
     EXPECT_TRUE(changer.m_pThread.joinable());
 
