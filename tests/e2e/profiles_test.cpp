@@ -28,9 +28,17 @@ void FillStatic(HWND hMain, const std::wstring& title, BYTE last) {
     SetText(hMain, IDC_METRIC, L"5");
 }
 
-void Save(HWND hMain) {
-    ClickButton(hMain, IDC_SAVE);
-    Pause(600);
+// Presses "Save This Info" and waits until the file has changed or the program has answered
+// with a message; a save that fails without a word costs the whole wait.
+void Save(Session& s) {
+    const std::string before = ReadFileBytes(s.folder.IniPath());
+    ClickButton(s.hMain, IDC_SAVE);
+    WaitUntil(
+        [&] {
+            return ReadFileBytes(s.folder.IniPath()) != before || s.app.FindMessageBox() != nullptr;
+        },
+        3000);
+    Pause(300);  // the reload and the form follow the write
 }
 
 }  // namespace
@@ -39,7 +47,7 @@ TEST(Profiles, SaveAppendsReplacesInPlaceAndDeleteAsks) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
     FillStatic(s.hMain, L"Office", 10);
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(ComboItems(s.hMain, IDC_TITLE_LIST), (std::vector<std::wstring>{L"Office"}));
     EXPECT_EQ(ComboSelection(s.hMain, IDC_TITLE_LIST), 0);
     EXPECT_EQ(s.Ini(L"Office", L"ip"), L"10.77.1.10");
@@ -53,7 +61,7 @@ TEST(Profiles, SaveAppendsReplacesInPlaceAndDeleteAsks) {
     SetText(s.hMain, IDC_TITLE_LIST, L"Home");
     ClickButton(s.hMain, IDC_USE_DHCP_IP);
     Pause(200);
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(ComboItems(s.hMain, IDC_TITLE_LIST), (std::vector<std::wstring>{L"Office", L"Home"}));
     EXPECT_EQ(ComboSelection(s.hMain, IDC_TITLE_LIST), 1);
     EXPECT_EQ(s.Ini(L"Home", L"ip"), L"<missing>");
@@ -70,7 +78,7 @@ TEST(Profiles, SaveAppendsReplacesInPlaceAndDeleteAsks) {
     ASSERT_NE(lab, printers.end());
     SelectCombo(s.hMain, IDC_PRINTER_LIST, static_cast<int>(lab - printers.begin()));
     Pause(200);
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(IniSections(s.folder.IniPath()),
               (std::vector<std::wstring>{L"Office", L"Home", L"VorlIP_Basic_Information"}));
     EXPECT_EQ(s.Ini(L"Office", L"metric"), L"9");
@@ -80,7 +88,7 @@ TEST(Profiles, SaveAppendsReplacesInPlaceAndDeleteAsks) {
     // The last entry means "leave the default printer alone".
     SelectCombo(s.hMain, IDC_PRINTER_LIST, static_cast<int>(printers.size()) - 1);
     Pause(200);
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(s.Ini(L"Office", L"printer"), L"Do not change Printer");
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"language"), L"eng");
     SaveScreenshot(L"profiles_saved");
@@ -116,14 +124,14 @@ TEST(Profiles, InvalidFormsSaveNothing) {
     HWND hFirstField =
         ::FindWindowExW(::GetDlgItem(s.hMain, IDC_GATEWAY), nullptr, L"Edit", nullptr);
     ::SendMessageW(hFirstField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10"));
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(s.app.FindMessageBox(), nullptr);
     EXPECT_EQ(::GetFileAttributesW(s.folder.IniPath().c_str()), INVALID_FILE_ATTRIBUTES)
         << "nothing is written for an invalid form";
     // An empty metric is saved as 1 and the box shows it.
     SetIp(s.hMain, IDC_GATEWAY, 10, 77, 1, 1);
     SetText(s.hMain, IDC_METRIC, L"");
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(s.Ini(L"Lab", L"metric"), L"1");
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"1");
 }
@@ -164,7 +172,7 @@ TEST(Profiles, UnwritableFileIsReportedAndTheFormKept) {
     // Once the file can be written again, the refused profile does not come back with the
     // next save.
     SetText(s.hMain, IDC_TITLE_LIST, L"Other");
-    Save(s.hMain);
+    Save(s);
     EXPECT_EQ(IniSections(s.folder.IniPath()),
               (std::vector<std::wstring>{L"Office", L"Other", L"VorlIP_Basic_Information"}));
 }
