@@ -31,6 +31,8 @@ const wchar_t* LanguageCode(int language) {
 
 int32_t ParseIniInt(std::wstring_view text, int32_t fallback) {
     if (text.empty()) return fallback;
+    // The system's integer read looks at the value through a 30-character buffer.
+    text = text.substr(0, 29);
     size_t pos = 0;
     while (pos < text.size() && text[pos] <= L' ') ++pos;
     bool negative = false;

@@ -55,6 +55,9 @@ TEST(IniValues, IntegerReadsLeadingNumber) {
     EXPECT_EQ(ParseIniInt(L"0X1A", 5), 0);
     EXPECT_EQ(ParseIniInt(L"010", 5), 10);
     EXPECT_EQ(ParseIniInt(L"4294967297", 5), 1);
+    // Only the first 29 characters count.
+    EXPECT_EQ(ParseIniInt(std::wstring(28, L'0') + L"12", 5), 1);
+    EXPECT_EQ(ParseIniInt(std::wstring(35, L'0') + L"12", 5), 0);
 }
 
 TEST(ReadProfile, SectionWithOnlyStaticFlagGetsStandIns) {

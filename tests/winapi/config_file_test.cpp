@@ -236,14 +236,18 @@ TEST(ConfigFile, ReaderAnswersAsThePerKeyFunctions) {
         L"\xFEFF[S]\r\n Nic = 12 \r\nnic=13\r\nmetric= \"5\" \r\n"
         L"quoted='x y'\r\nhalf=\"x\r\nsingle=\"\r\nbare\r\nbare=1\r\n"
         L"empty=\r\nspaces=  a b  \r\n;note=1\r\nneg=-7\r\nhex=0x1A\r\nneghex=-0x10\r\n"
-        L"upperhex=0X1A\r\noct=0o17\r\nbin=0b101\r\nwide=4294967297\r\nlong=" +
+        L"upperhex=0X1A\r\noct=0o17\r\nbin=0b101\r\nwide=4294967297\r\n"
+        L"padded=000000000000000000000000000012\r\npadded2="
+        L"0000000000000000000000000000000000012\r\n"
+        L"long=" +
         longValue + L"\r\n[Other]\r\nnic=99\r\n";
     WriteBytes(dir.Ini(), text.data(), text.size() * sizeof(wchar_t));
 
     platform::PrivateProfileReader reader(dir.Ini());
     for (const wchar_t* key :
-         {L"nic", L"NIC", L"metric", L"quoted", L"half", L"single", L"bare", L"empty", L"spaces",
-          L"neg", L"hex", L"neghex", L"upperhex", L"oct", L"bin", L"wide", L"long", L"absent"}) {
+         {L"nic",   L"NIC",    L"metric", L"quoted",  L"half",   L"single",   L"bare",
+          L"empty", L"spaces", L"neg",    L"hex",     L"neghex", L"upperhex", L"oct",
+          L"bin",   L"wide",   L"padded", L"padded2", L"long",   L"absent"}) {
         std::vector<wchar_t> expected(4096);
         ::GetPrivateProfileStringW(L"S", key, kMissingText, expected.data(), 4096,
                                    dir.Ini().c_str());
