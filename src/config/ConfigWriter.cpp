@@ -1,5 +1,7 @@
 #include "config/ConfigWriter.h"
 
+#include "config/SectionNames.h"
+
 std::vector<IniEntry> ProfileEntries(const Profile& profile) {
     const bool dhcpIp = profile.dhcpip == 1;
     const bool dhcpDns = profile.dhcpdns == 1;
@@ -76,10 +78,7 @@ std::wstring RenderIniText(std::span<const IniSection> sections) {
 }
 
 std::wstring ConfigurationNotSavedText(std::wstring_view systemText) {
-    while (!systemText.empty() && (systemText.back() == L'\n' || systemText.back() == L'\r' ||
-                                   systemText.back() == L' ')) {
-        systemText.remove_suffix(1);
-    }
+    systemText = TrimIniBlanks(systemText);
     std::wstring text = L"The settings could not be saved in ";
     text += kConfigFileName;
     text += L".";

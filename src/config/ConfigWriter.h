@@ -42,5 +42,5 @@ std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
 std::wstring RenderIniText(std::span<const IniSection> sections);
 
 // What the user reads when the file could not be written: what was not done, then the system's
-// reason (without its trailing line break), if it gave one.
+// reason (without the line break around it), if it gave one.
 std::wstring ConfigurationNotSavedText(std::wstring_view systemText);

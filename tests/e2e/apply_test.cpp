@@ -89,32 +89,30 @@ const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\
 const wchar_t kInternetSettings[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
-// The tests share one Wine prefix: each sets the proxy value it starts from, so a value an
-// earlier run left cannot make a check pass.
-void SetProxyValue(const wchar_t* url) {
+// Writes (or, for a null value, removes) one string value of the current user.
+void SetUserValue(const wchar_t* key, const wchar_t* name, const wchar_t* value) {
     HKEY hKey = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kInternetSettings, 0, nullptr, 0, KEY_WRITE,
-                                nullptr, &hKey, nullptr),
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
+                                nullptr),
               ERROR_SUCCESS);
-    if (url) {
-        ::RegSetValueExW(hKey, L"AutoConfigURL", 0, REG_SZ, reinterpret_cast<const BYTE*>(url),
-                         static_cast<DWORD>(wcslen(url) * sizeof(wchar_t)));
+    if (value) {
+        ::RegSetValueExW(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                         static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
     } else {
-        ::RegDeleteValueW(hKey, L"AutoConfigURL");
+        ::RegDeleteValueW(hKey, name);
     }
     ::RegCloseKey(hKey);
 }
 
+// The tests share one Wine prefix: each sets the proxy value it starts from, so a value an
+// earlier run left cannot make a check pass.
+void SetProxyValue(const wchar_t* url) {
+    SetUserValue(kInternetSettings, L"AutoConfigURL", url);
+}
+
 // Likewise the default printer Wine keeps for the user starts as the CUPS default, vorl-office.
 void ResetDefaultPrinterRecord() {
-    HKEY hKey = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kWindowsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                &hKey, nullptr),
-              ERROR_SUCCESS);
-    const wchar_t device[] = L"vorl-office,wineps.drv,CUPS:vorl-office";
-    ::RegSetValueExW(hKey, L"Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device),
-                     sizeof(device));
-    ::RegCloseKey(hKey);
+    SetUserValue(kWindowsKey, L"Device", L"vorl-office,wineps.drv,CUPS:vorl-office");
 }
 
 // Lines in the stand-in's log, one per command it carried out.
