@@ -2,6 +2,12 @@
 # Runs every level of tests: native unit tests (sanitizers), the same unit tests under Wine, the
 # Win32 tests inside network namespaces, and the end-to-end driver on a virtual screen. Creates
 # and removes its own fixtures. Ends with one "N passed, N failed" line.
+#
+# Several checkouts can run their tests side by side on one machine:
+#   VORLIP_RIG_SUFFIX  appended to every namespace name (default none)
+#   VORLIP_DISPLAY     the virtual screen's number (default 77)
+#   VORLIP_KEEP_CUPS=1 leave cupsd and the shared queues running at the end
+#   VORLIP_GROUPS      comma-separated group names to run (default all), e.g. "native-unit,e2e"
 set -uo pipefail
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,6 +21,10 @@ mkdir -p "$RESULTS" "$SHOTS" "$B/e2e-scratch"
 
 export WINEPREFIX="$B/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 winpath() { echo "Z:${1//\//\\}"; }
+
+SFX=${VORLIP_RIG_SUFFIX:-}
+NS_INV="vorl-inv$SFX" NS_EMPTY="vorl-empty$SFX" NS_APPLY="vorl-apply$SFX"
+DISP=${VORLIP_DISPLAY:-77}
 
 passed=0
 failed=0
@@ -37,8 +47,13 @@ tally() {
   if [ "$f" -gt 0 ]; then grep -aE '\[  FAILED  \]|Failure|error:' "$log" | head -40; fi
 }
 
+wanted() {  # wanted NAME: is this group selected by VORLIP_GROUPS?
+  [ -z "${VORLIP_GROUPS:-}" ] || [[ ",$VORLIP_GROUPS," == *",$1,"* ]]
+}
+
 run() {  # run NAME COMMAND...
   local name=$1; shift
+  wanted "$name" || return 0
   local log="$RESULTS/$name.log"
   # A group that hangs (a window waiting for an answer nobody gives) fails alone instead of
   # holding up the whole run.
@@ -48,11 +63,11 @@ run() {  # run NAME COMMAND...
 
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
-  "$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
-  "$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
-  "$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
-  "$RIG/xvfb.sh" stop 77 >/dev/null 2>&1 || true
-  "$RIG/cups.sh" stop >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+  "$RIG/xvfb.sh" stop "$DISP" >/dev/null 2>&1 || true
+  [ "${VORLIP_KEEP_CUPS:-0}" = 1 ] || "$RIG/cups.sh" stop >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 
@@ -69,56 +84,56 @@ wineserver -k >/dev/null 2>&1 || true
 
 # The fixture: two links with known names, MACs and addresses, one up and one down, and three
 # DNS servers of which the inventory keeps two.
-"$RIG/netns.sh" down vorl-inv >/dev/null 2>&1 || true
-"$RIG/netns.sh" up vorl-inv \
+"$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_INV" \
   vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
   vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
-"$RIG/netns.sh" dns vorl-inv 10.77.1.53 10.77.1.54 10.77.1.55
-"$RIG/netns.sh" down vorl-empty >/dev/null 2>&1 || true
-"$RIG/netns.sh" up vorl-empty
+"$RIG/netns.sh" dns "$NS_INV" 10.77.1.53 10.77.1.54 10.77.1.55
+"$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_EMPTY"
 
 # Three print queues; Wine lists CUPS queues as its printers.
 "$RIG/cups.sh" start vorl-office vorl-home vorl-lab
 
 echo "== Win32 tests under Wine (network namespaces)"
-run winapi "$RIG/in-ns.sh" vorl-inv wine "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
+run winapi "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
-run winapi-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/winapi_tests.exe" \
+run winapi-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/winapi_tests.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 
 echo "== end-to-end tests (virtual screen)"
-"$RIG/xvfb.sh" start 77
-export DISPLAY=:77
+"$RIG/xvfb.sh" start "$DISP"
+export DISPLAY=:$DISP
 export VORLIP_EXE=$(winpath "$B/win/VorlIP.exe")
 export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
-  run e2e "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" \
+  run e2e "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
   --gtest_filter='-EmptyInventory.*:Apply.*'
 wineserver -k >/dev/null 2>&1 || true
-run e2e-empty "$RIG/in-ns.sh" vorl-empty wine "$B/win/e2e_driver.exe" \
+run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
 
 # Applying changes the interface, so it gets a namespace of its own, and a netsh stand-in that
 # carries the commands out with `ip` in the program's folder.
-"$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
-"$RIG/netns.sh" up vorl-apply \
+"$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_APPLY" \
   vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
   vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
-"$RIG/netns.sh" dns vorl-apply 10.77.1.53 10.77.1.54
+"$RIG/netns.sh" dns "$NS_APPLY" 10.77.1.53 10.77.1.54
 mkdir -p "$B/e2e-scratch/Apply"
 "$ROOT/tools/netsh/install.sh" linux "$B/e2e-scratch/Apply" "$B/win/netsh-shim.exe"
-run e2e-apply "$RIG/in-ns.sh" vorl-apply wine "$B/win/e2e_driver.exe" --gtest_filter='Apply.*'
+run e2e-apply "$RIG/in-ns.sh" "$NS_APPLY" wine "$B/win/e2e_driver.exe" --gtest_filter='Apply.*'
 wineserver -k >/dev/null 2>&1 || true
-"$RIG/netns.sh" down vorl-apply >/dev/null 2>&1 || true
+"$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
 
 # Window sizes by screen dpi: Wine reads LogPixels when its server starts.
 for dpi in 120 144 110; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1 || true
-  VORLIP_DPI=$dpi run e2e-dpi-$dpi "$RIG/in-ns.sh" vorl-inv wine "$B/win/e2e_driver.exe" \
+  VORLIP_DPI=$dpi run e2e-dpi-$dpi "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
     --gtest_filter='Dpi.*'
   wineserver -k >/dev/null 2>&1 || true
 done
