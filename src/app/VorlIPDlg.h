@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -39,7 +40,11 @@ public:
     void SaveProfile();
     void DeleteProfile();
     void WriteOptions();
+    // Rewrites the file as it is now with the adapter repairs of this load.
     bool RewriteConfiguration();
+    // Read-modify-write of the file under the lock all copies share: change sees the profiles
+    // as they are in the file now. Reports a failure; the file is then unchanged.
+    bool UpdateConfiguration(const std::function<void(std::vector<Profile>&)>& change);
     void ReportConfigurationNotSaved();
     // Validates the form; with a record, also fills it. Shows the form's messages.
     bool FormToProfile(Profile* pProfile, bool bTitleOptional);

@@ -74,29 +74,22 @@ void CVorlIPDlg::SaveProfile() {
     }
     Profile record{};
     if (!FormToProfile(&record, false)) return;
-    const std::wstring title = GetItemText(IDC_TITLE_LIST);
-    size_t nIndex = profiles.size();
-    for (size_t i = 0; i < profiles.size(); ++i) {
-        if (title == profiles[i].title) {
-            nIndex = i;
-            break;
-        }
-    }
-    const std::vector<NICs> before = profiles;
-    if (nIndex < profiles.size()) {
-        profiles[nIndex] = record;
-    } else {
-        profiles.push_back(record);
-    }
     // When the file cannot be written the form keeps what the user typed, to try again.
-    if (!RewriteConfiguration()) {
-        profiles = before;
+    if (!UpdateConfiguration([&](std::vector<Profile>& list) { PutProfile(list, record); })) {
         return;
     }
     LoadConfiguration();
-    // Titles that differ only in case share one section, so the reload can hold fewer profiles.
-    if (nIndex >= profiles.size()) nIndex = profiles.empty() ? 0 : profiles.size() - 1;
-    ShowProfile(profiles.empty() ? -1 : static_cast<int>(nIndex));
+    // Titles that differ only in case or surrounding blanks share one section: show the profile
+    // of the section that took the save.
+    int nShow = -1;
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        if (platform::SameSectionName(profiles[i].title, record.title)) {
+            nShow = static_cast<int>(i);
+            break;
+        }
+    }
+    if (nShow < 0 && !profiles.empty()) nShow = static_cast<int>(profiles.size()) - 1;
+    ShowProfile(nShow);
 }
 
 void CVorlIPDlg::DeleteProfile() {
@@ -109,13 +102,15 @@ void CVorlIPDlg::DeleteProfile() {
         win::ShowMessage(m_hWnd, kSelectToDelete);
         return;
     }
+    // The profile is named by its title and its place among equal titles: the file may hold
+    // other profiles by now (another copy, a hand edit), at other positions.
+    const std::wstring title = profiles[nSel].title;
+    const size_t occurrence = TitleOccurrence(profiles, static_cast<size_t>(nSel));
     const std::wstring_view question =
         GetLanguageMessage(LanguageMessage::DeleteQuestion, m_Options.language);
     if (!win::AskYesNo(m_hWnd, std::wstring(question))) return;
-    const std::vector<NICs> before = profiles;
-    profiles.erase(profiles.begin() + nSel);
-    if (!RewriteConfiguration()) {
-        profiles = before;
+    if (!UpdateConfiguration(
+            [&](std::vector<Profile>& list) { RemoveProfile(list, title, occurrence); })) {
         return;
     }
     LoadConfiguration();
@@ -124,6 +119,7 @@ void CVorlIPDlg::DeleteProfile() {
 
 void CVorlIPDlg::WriteOptions() {
     if (!m_pIniSectionList) return;
+    // Only the options section changes; profiles another copy saved meanwhile stay.
     if (!platform::WriteOptionsSection(m_pIniSectionList->path, m_Options)) {
         // "Save Option" stays enabled: the options in force are not yet in the file.
         ReportConfigurationNotSaved();
@@ -133,14 +129,26 @@ void CVorlIPDlg::WriteOptions() {
 }
 
 bool CVorlIPDlg::RewriteConfiguration() {
+    return UpdateConfiguration([](std::vector<Profile>&) {});
+}
+
+bool CVorlIPDlg::UpdateConfiguration(const std::function<void(std::vector<Profile>&)>& change) {
     if (!m_pIniSectionList) return false;
-    // The new file is complete before it replaces the old one; a failed write keeps the old.
-    if (!platform::WriteConfigurationFile(m_pIniSectionList->path,
-                                          BuildConfigurationContent(profiles, m_Options))) {
+    // Options this copy could not write yet go in with the update; otherwise the file's own
+    // options stay, so an option another copy chose is not undone by a save here.
+    const bool bOptionsPending = IsItemEnabled(IDC_SAVE_OPTION);
+    const Options mine = m_Options;
+    const bool ok =
+        platform::UpdateConfigurationFile(m_pIniSectionList->path, Inventory(), m_Options,
+                                          [&](std::vector<Profile>& list, Options& options) {
+                                              change(list);
+                                              if (bOptionsPending) options = mine;
+                                          });
+    if (!ok) {
         ReportConfigurationNotSaved();
         return false;
     }
-    EnableItem(IDC_SAVE_OPTION, false);
+    if (bOptionsPending) EnableItem(IDC_SAVE_OPTION, false);
     return true;
 }
 

@@ -88,3 +88,68 @@ std::wstring ConfigurationNotSavedText(std::wstring_view systemText) {
     }
     return text;
 }
+
+namespace {
+bool SameAsciiFolded(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto fold = [](wchar_t ch) {
+            return ch >= L'A' && ch <= L'Z' ? ch - L'A' + L'a' : ch;
+        };
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+}  // namespace
+
+bool IsTemporaryName(std::wstring_view fileName, std::wstring_view candidate) {
+    constexpr std::wstring_view kSuffix = L".tmp";
+    if (candidate.size() < fileName.size() + kSuffix.size() ||
+        !SameAsciiFolded(candidate.substr(0, fileName.size()), fileName) ||
+        !SameAsciiFolded(candidate.substr(candidate.size() - kSuffix.size()), kSuffix)) {
+        return false;
+    }
+    std::wstring_view middle =
+        candidate.substr(fileName.size(), candidate.size() - fileName.size() - kSuffix.size());
+    if (middle.empty()) return true;
+    // ".<digits>-<digits>"
+    if (middle.front() != L'.') return false;
+    middle.remove_prefix(1);
+    const size_t dash = middle.find(L'-');
+    if (dash == std::wstring_view::npos || dash == 0 || dash + 1 == middle.size()) return false;
+    for (size_t i = 0; i < middle.size(); ++i) {
+        if (i != dash && (middle[i] < L'0' || middle[i] > L'9')) return false;
+    }
+    return true;
+}
+
+size_t PutProfile(std::vector<Profile>& profiles, const Profile& profile) {
+    const std::wstring_view title = profile.title;
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        if (title == profiles[i].title) {
+            profiles[i] = profile;
+            return i;
+        }
+    }
+    profiles.push_back(profile);
+    return profiles.size() - 1;
+}
+
+size_t TitleOccurrence(std::span<const Profile> profiles, size_t index) {
+    size_t occurrence = 0;
+    for (size_t i = 0; i < index && i < profiles.size(); ++i) {
+        if (std::wstring_view(profiles[i].title) == profiles[index].title) ++occurrence;
+    }
+    return occurrence;
+}
+
+bool RemoveProfile(std::vector<Profile>& profiles, std::wstring_view title, size_t occurrence) {
+    for (auto it = profiles.begin(); it != profiles.end(); ++it) {
+        if (title != it->title) continue;
+        if (occurrence-- == 0) {
+            profiles.erase(it);
+            return true;
+        }
+    }
+    return false;
+}

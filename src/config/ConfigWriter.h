@@ -5,6 +5,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -44,3 +45,20 @@ std::wstring RenderIniText(std::span<const IniSection> sections);
 // What the user reads when the file could not be written: what was not done, then the system's
 // reason (without the line break around it), if it gave one.
 std::wstring ConfigurationNotSavedText(std::wstring_view systemText);
+
+// Whether candidate is the name of a temporary file that a writer of the configuration file
+// named fileName assembles beside it: fileName followed by ".tmp", or by ".<process>-<n>.tmp".
+// Letters are compared without regard to ASCII case, as the file system does.
+bool IsTemporaryName(std::wstring_view fileName, std::wstring_view candidate);
+
+// Saving into the list as it is in the file now: replaces the first profile whose title equals
+// profile's exactly, or appends it. Returns the index it took.
+size_t PutProfile(std::vector<Profile>& profiles, const Profile& profile);
+
+// How many profiles before index carry the same title exactly; with RemoveProfile it names the
+// one a user picked even among equal titles.
+size_t TitleOccurrence(std::span<const Profile> profiles, size_t index);
+
+// Removes the occurrence-th profile (counting from 0) titled exactly title. Returns false when
+// there is no such profile (another copy already deleted it); the list is then unchanged.
+bool RemoveProfile(std::vector<Profile>& profiles, std::wstring_view title, size_t occurrence);

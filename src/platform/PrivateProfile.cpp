@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -91,6 +93,38 @@ bool WriteSection(const std::wstring& file, const std::wstring& name,
     return ::WritePrivateProfileSectionW(name.c_str(), block.c_str(), file.c_str()) != FALSE;
 }
 
+// Gives the new file what the user may have set on the old one: its attributes and its access
+// rights. A plain rename would leave the temporary file's own.
+void CarryOverFileSettings(const std::wstring& from, const std::wstring& to) {
+    const DWORD dwAttributes = ::GetFileAttributesW(from.c_str());
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES) return;
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (dwAttributes & kKept) ::SetFileAttributesW(to.c_str(), dwAttributes & kKept);
+    DWORD cbNeeded = 0;
+    ::GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &cbNeeded);
+    if (cbNeeded == 0) return;
+    std::vector<BYTE> descriptor(cbNeeded);
+    if (::GetFileSecurityW(from.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), cbNeeded,
+                           &cbNeeded)) {
+        ::SetFileSecurityW(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+    }
+}
+
+// Puts the finished file in place with one rename over the old one, which the file system
+// carries out whole: there is no moment without a file. (ReplaceFileW keeps attributes too, but
+// under Wine it first moves the old file aside; a process killed then left no file at all.)
+bool ReplaceWith(const std::wstring& temp, const std::wstring& path) {
+    const DWORD dwAttributes = ::GetFileAttributesW(path.c_str());
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES) CarryOverFileSettings(path, temp);
+    return ::MoveFileExW(temp.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 // Ends an update assembled in temp: on success the finished file replaces path in one step,
 // otherwise (or when that step fails) the temporary file goes and path stays as it was.
 // The reason for a failure is left in GetLastError for the message the user sees.
@@ -113,10 +147,7 @@ bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
     }
     if (dwError == ERROR_SUCCESS) {
         ForgetCachedFile(path);
-        if (::MoveFileExW(temp.c_str(), path.c_str(),
-                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return true;
-        }
+        if (ReplaceWith(temp, path)) return true;
         dwError = failure();
     }
     ::DeleteFileW(temp.c_str());
@@ -219,8 +250,84 @@ IniSectionList::IniSectionList(std::wstring filePath) : path(std::move(filePath)
     loaded = true;
 }
 
+bool SameSectionName(std::wstring_view a, std::wstring_view b) {
+    return SameIniName(std::wstring(TrimIniBlanks(a)), std::wstring(TrimIniBlanks(b)));
+}
+
 std::wstring TemporaryConfigurationPath(const std::wstring& path) {
-    return path + L".tmp";
+    static std::atomic<unsigned> s_nCounter{0};
+    return path + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++s_nCounter) + L".tmp";
+}
+
+void RemoveStaleTemporaryFiles(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L'\\');
+    const std::wstring folder =
+        slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+    WIN32_FIND_DATAW data;
+    const HANDLE hFind = ::FindFirstFileW((path + L".*tmp").c_str(), &data);
+    if (hFind == INVALID_HANDLE_VALUE) return;
+    do {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (IsTemporaryName(path.substr(folder.size()), data.cFileName)) {
+            ::DeleteFileW((folder + data.cFileName).c_str());
+        }
+    } while (::FindNextFileW(hFind, &data));
+    ::FindClose(hFind);
+}
+
+std::wstring ConfigurationLockName(const std::wstring& path) {
+    std::wstring upper = path;
+    if (!upper.empty()) {
+        ::CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    }
+    // FNV-1a over the upper-cased path: mutex names may not contain backslashes.
+    uint64_t hash = 14695981039346656037ull;
+    for (wchar_t ch : upper) {
+        hash ^= static_cast<uint16_t>(ch);
+        hash *= 1099511628211ull;
+    }
+    wchar_t hex[17] = {};
+    ::swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(hash));
+    return std::wstring(L"Local\\VorlIP.configuration.") + hex;
+}
+
+ConfigurationLock::ConfigurationLock(const std::wstring& path, unsigned long dwTimeoutMs) {
+    const std::wstring name = ConfigurationLockName(path);
+    m_hMutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    if (!m_hMutex) return;
+    const DWORD dwWait = ::WaitForSingleObject(m_hMutex, dwTimeoutMs);
+    // An abandoned lock belonged to a copy that ended mid-update; the file is whole regardless.
+    m_bOwned = dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED;
+    if (!m_bOwned) ::SetLastError(dwWait == WAIT_TIMEOUT ? ERROR_TIMEOUT : ::GetLastError());
+}
+
+ConfigurationLock::~ConfigurationLock() {
+    if (!m_hMutex) return;
+    const DWORD dwError = ::GetLastError();
+    if (m_bOwned) ::ReleaseMutex(m_hMutex);
+    ::CloseHandle(m_hMutex);
+    ::SetLastError(dwError);
+}
+
+bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
+                             const Options& options, const ConfigurationChange& change) {
+    if (path.empty()) {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
+    ConfigurationLock lock(path);
+    if (!lock.Owned()) return false;
+    RemoveStaleTemporaryFiles(path);
+    // The private-profile functions may answer from a copy read before another copy replaced
+    // the file; this update must see the file as it is now.
+    ForgetCachedFile(path);
+    const IniSectionList list(path);
+    PrivateProfileReader reader(path);
+    Options current = options;
+    LoadedConfiguration loaded = ReadConfiguration(reader, list.names, inventory, current);
+    change(loaded.profiles, current);
+    return WriteConfigurationFile(path, BuildConfigurationContent(loaded.profiles, current));
 }
 
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
@@ -230,6 +337,9 @@ bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return false;
     }
+    ConfigurationLock lock(path);
+    if (!lock.Owned()) return false;
+    RemoveStaleTemporaryFiles(path);
     const std::wstring temp = TemporaryConfigurationPath(path);
     // One write of the whole file: under Wine every private-profile call re-reads and rewrites
     // a recently changed file, which made a section-by-section rewrite cost the square of the
@@ -243,6 +353,9 @@ bool WriteOptionsSection(const std::wstring& path, const Options& options) {
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return false;
     }
+    ConfigurationLock lock(path);
+    if (!lock.Owned()) return false;
+    RemoveStaleTemporaryFiles(path);
     const std::wstring temp = TemporaryConfigurationPath(path);
     bool written = false;
     if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&

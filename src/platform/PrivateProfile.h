@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -69,8 +70,51 @@ bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection
 // and at once for an empty path.
 bool WriteOptionsSection(const std::wstring& path, const Options& options);
 
-// Where the new file is assembled: the same folder, so the final rename never crosses volumes.
-// A leftover from a crash is simply overwritten by the next save.
+// Where this writer assembles a new file: the same folder, so the final step never crosses
+// volumes, under a name no other writer uses (the process id and a counter), so two copies of
+// the program never write into one temporary file.
 std::wstring TemporaryConfigurationPath(const std::wstring& path);
+
+// Removes temporary files that writers killed in the middle of a save left beside the file at
+// path (and the fixed-name one of earlier versions). Call only while holding ConfigurationLock:
+// then no writer is working on any of them.
+void RemoveStaleTemporaryFiles(const std::wstring& path);
+
+// Serialises every read-modify-write of one configuration file among all copies of the program
+// (a named mutex derived from the file's full path, held only for the update). A copy that was
+// killed while holding it gives it up to the next one; the file is intact either way, because
+// every write replaces it in one step. Owned() is false when the lock could not be had within
+// the time limit (GetLastError then says why).
+class ConfigurationLock {
+public:
+    explicit ConfigurationLock(const std::wstring& path, unsigned long dwTimeoutMs = 10000);
+    ~ConfigurationLock();
+    ConfigurationLock(const ConfigurationLock&) = delete;
+    ConfigurationLock& operator=(const ConfigurationLock&) = delete;
+    bool Owned() const { return m_bOwned; }
+
+private:
+    void* m_hMutex = nullptr;
+    bool m_bOwned = false;
+};
+
+// The name of the lock for the file at path: the same for every spelling of the path that names
+// the same file by the same letters (case is not significant).
+std::wstring ConfigurationLockName(const std::wstring& path);
+
+// Whether two titles name one section of the file: the private-profile functions ignore case
+// and the blanks around a section name.
+bool SameSectionName(std::wstring_view a, std::wstring_view b);
+
+// What one update of the file does to the profiles and options as they are in the file now.
+using ConfigurationChange = std::function<void(std::vector<Profile>& profiles, Options& options)>;
+
+// Reads the file at path as it is now (adapter references repaired against inventory, options
+// read over the given ones), applies change and writes the result as WriteConfigurationFile
+// does, all under ConfigurationLock: a profile another copy saved, or a hand edit made, since
+// the caller last loaded the file is kept. Returns false, with the reason in GetLastError, when
+// the lock could not be had or the file could not be written; the file is then as it was.
+bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
+                             const Options& options, const ConfigurationChange& change);
 
 }  // namespace platform

@@ -170,3 +170,36 @@ TEST(ConfigWriter, NotSavedMessageNamesTheFileAndTheSystemsReason) {
     EXPECT_EQ(ConfigurationNotSavedText(L""),
               L"The settings could not be saved in vorlip_configure.ini.");
 }
+
+// A save or delete names its profile by title (and, among equal titles, by place), because the
+// file may hold other profiles at other positions by now.
+TEST(ConfigWriter, ChangesFindTheirProfileByTitle) {
+    const auto titled = [](const wchar_t* title, int32_t nic) {
+        Profile p{};
+        CopyField(p.title, title);
+        p.nic = nic;
+        return p;
+    };
+    std::vector<Profile> list = {titled(L"Home", 1), titled(L"Work", 2), titled(L"Home", 3)};
+    EXPECT_EQ(PutProfile(list, titled(L"Home", 9)), 0u) << "the first equal title takes it";
+    EXPECT_EQ(list[0].nic, 9);
+    EXPECT_EQ(list[2].nic, 3);
+    EXPECT_EQ(PutProfile(list, titled(L"home", 4)), 3u) << "case counts here; the file merges";
+
+    EXPECT_EQ(TitleOccurrence(list, 2), 1u);
+    EXPECT_TRUE(RemoveProfile(list, L"Home", 1));
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0].nic, 9) << "the other Home stays";
+    EXPECT_FALSE(RemoveProfile(list, L"Gone", 0)) << "already deleted elsewhere";
+    EXPECT_EQ(list.size(), 3u);
+}
+
+TEST(ConfigWriter, TemporaryNamesOfTheFileOnly) {
+    const std::wstring_view file = L"vorlip_configure.ini";
+    EXPECT_TRUE(IsTemporaryName(file, L"vorlip_configure.ini.tmp"));
+    EXPECT_TRUE(IsTemporaryName(file, L"VORLIP_configure.ini.1234-7.TMP"));
+    EXPECT_FALSE(IsTemporaryName(file, L"vorlip_configure.ini"));
+    EXPECT_FALSE(IsTemporaryName(file, L"vorlip_configure.ini.backup.tmp"));
+    EXPECT_FALSE(IsTemporaryName(file, L"vorlip_configure.ini.12-.tmp"));
+    EXPECT_FALSE(IsTemporaryName(file, L"other.ini.1-1.tmp"));
+}

@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "config/ConfigReader.h"
@@ -147,7 +148,7 @@ std::vector<std::wstring> SectionLines(const std::wstring& path, const wchar_t* 
 // The two profile sets of the crash test; the file must always hold exactly one of them.
 std::vector<Profile> CrashSet(bool second) {
     std::vector<Profile> set;
-    const int count = second ? 60 : 40;
+    const int count = second ? 101 : 100;
     for (int i = 0; i < count; ++i) {
         set.push_back(MakeProfile((second ? L"new " : L"old ") + std::to_wstring(i),
                                   (second ? 2000 : 1000) + i, L"Local Area Connection", i % 2));
@@ -466,8 +467,8 @@ TEST(ConfigFile, KilledRewriteLeavesTheOldOrTheNewFile) {
     std::uniform_int_distribution<int> delayMs(0, 40);
     int seen[2] = {0, 0};
     int midRewrite = 0;  // kills that left a half-written temporary file
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    for (int kill = 0; kill < 20 && std::chrono::steady_clock::now() < deadline; ++kill) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+    for (int kill = 0; kill < 100 && std::chrono::steady_clock::now() < deadline; ++kill) {
         ::ResetEvent(hReady);
         STARTUPINFOW si{};
         si.cb = sizeof(si);
@@ -499,12 +500,81 @@ TEST(ConfigFile, KilledRewriteLeavesTheOldOrTheNewFile) {
     ::SetEnvironmentVariableW(kLoopPathVar, nullptr);
     ::SetEnvironmentVariableW(kLoopReadyVar, nullptr);
     ::CloseHandle(hReady);
-    EXPECT_GE(seen[0] + seen[1], 10);
+    EXPECT_GE(seen[0] + seen[1], 50);
     EXPECT_GT(midRewrite, 0) << "no kill landed inside a rewrite";
 
-    // A temporary file a kill left behind does not stand in the way of the next save.
+    // Temporary files that kills left behind do not stand in the way of the next save, which
+    // clears them away.
     ASSERT_TRUE(WriteProfiles(dir.Ini(), sets[1]));
     EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+}
+
+// What two copies of the program do to one file, each from the list it loaded: copy A saves
+// "One", a hand edit adds "Hand", copy B (loaded before all that) saves "Two", A deletes "Zero".
+// Every change is made to the file as it is at that moment, so none of the others is lost.
+TEST(ConfigFile, UpdatesKeepWhatOthersWroteSinceTheLastLoad) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Zero", 1, L"LAN", true)}));
+    const auto put = [&](const Profile& profile) {
+        return platform::UpdateConfigurationFile(
+            dir.Ini(), {}, Options{},
+            [&](std::vector<Profile>& list, Options&) { PutProfile(list, profile); });
+    };
+    ASSERT_TRUE(put(MakeProfile(L"One", 2, L"LAN", false)));
+    ASSERT_TRUE(::WritePrivateProfileStringW(L"Hand", L"nic", L"7", dir.Ini().c_str()));
+    ASSERT_TRUE(put(MakeProfile(L"Two", 3, L"LAN", true)));
+    ASSERT_TRUE(platform::UpdateConfigurationFile(
+        dir.Ini(), {}, Options{},
+        [](std::vector<Profile>& list, Options&) { RemoveProfile(list, L"Zero", 0); }));
+
+    Loaded loaded(dir.Ini());
+    EXPECT_EQ(loaded.list.names,
+              (std::vector<std::wstring>{L"One", L"Hand", L"Two", kOptionsSection}));
+    EXPECT_EQ(loaded.config.profiles[1].nic, 7);
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+}
+
+// Two writers at once, each adding its own profiles one update at a time: the lock makes every
+// read-modify-write see the other's last write, so all of them arrive.
+TEST(ConfigFile, ConcurrentUpdatesLoseNothing) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {}));
+    constexpr int kEach = 25;
+    const auto writer = [&](const wchar_t* prefix) {
+        for (int i = 0; i < kEach; ++i) {
+            const Profile profile = MakeProfile(prefix + std::to_wstring(i), i, L"LAN", true);
+            platform::UpdateConfigurationFile(
+                dir.Ini(), {}, Options{},
+                [&](std::vector<Profile>& list, Options&) { PutProfile(list, profile); });
+        }
+    };
+    std::thread first(writer, L"A");
+    std::thread second(writer, L"B");
+    first.join();
+    second.join();
+    Loaded loaded(dir.Ini());
+    EXPECT_EQ(loaded.config.profiles.size(), 2u * kEach);
+    EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
+}
+
+// The lock is the file's, however its path is spelled.
+TEST(ConfigFile, OneLockPerFile) {
+    EXPECT_EQ(platform::ConfigurationLockName(L"C:\\Tools\\vorlip_configure.ini"),
+              platform::ConfigurationLockName(L"c:\\TOOLS\\VORLIP_CONFIGURE.INI"));
+    EXPECT_NE(platform::ConfigurationLockName(L"C:\\Tools\\vorlip_configure.ini"),
+              platform::ConfigurationLockName(L"C:\\Other\\vorlip_configure.ini"));
+    EXPECT_NE(platform::TemporaryConfigurationPath(L"C:\\x.ini"),
+              platform::TemporaryConfigurationPath(L"C:\\x.ini"));
+}
+
+// A save replaces the file's content, not the file: attributes the user gave it stay.
+TEST(ConfigFile, RewriteKeepsTheFilesAttributes) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 1, L"LAN", true)}));
+    ASSERT_TRUE(::SetFileAttributesW(dir.Ini().c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Home", 2, L"LAN", true)}));
+    EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(Loaded(dir.Ini()).list.names, (std::vector<std::wstring>{L"Home", kOptionsSection}));
 }
 
 }  // namespace
