@@ -11,7 +11,12 @@ BOOL CHelpDlg::OnInitDialog() {
     win::Dialog::OnInitDialog();
     HWND hTabs = GetItem(IDC_HELP_TABS);
     for (int i = 0; i < kHelpTabCount; ++i) {
-        std::wstring label(kHelpTabLabels[static_cast<size_t>(i)]);
+        // A tab label takes "&" as a mnemonic mark; "&&" shows the character itself.
+        std::wstring label;
+        for (wchar_t ch : kHelpTabLabels[static_cast<size_t>(i)]) {
+            label += ch;
+            if (ch == L'&') label += L'&';
+        }
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = label.data();

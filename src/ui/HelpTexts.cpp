@@ -23,19 +23,19 @@ std::wstring NicText() {
     return Lines({
         L"Network interface controller",
         L"",
-        L"A network interface controller (NIC, also network card or network adapter) is the",
-        L"part of a computer that connects it to a network: an Ethernet port, a Wi-Fi module",
-        L"or a virtual adapter. Each one has its own hardware (MAC) address and its own",
+        L"A network interface controller (NIC, also network card or network adapter) is the "
+        L"part of a computer that connects it to a network: an Ethernet port, a Wi-Fi module "
+        L"or a virtual adapter. Each one has its own hardware (MAC) address and its own "
         L"IP settings. VorlIP keeps one profile per place and applies it to the card you choose.",
         kEncyclopediaSource,
         L"",
-        L"네트워크 인터페이스 컨트롤러(NIC, 랜 카드)는 컴퓨터를 네트워크에 연결하는 장치입니다.",
-        L"유선 이더넷 포트, 무선 랜 모듈, 가상 어댑터가 모두 여기에 속하며, 각각 고유한",
+        L"네트워크 인터페이스 컨트롤러(NIC, 랜 카드)는 컴퓨터를 네트워크에 연결하는 장치입니다. "
+        L"유선 이더넷 포트, 무선 랜 모듈, 가상 어댑터가 모두 여기에 속하며, 각각 고유한 "
         L"하드웨어(MAC) 주소와 IP 설정을 가집니다.",
         kEncyclopediaSourceKorean,
         L"",
-        L"ネットワークインターフェースコントローラ(NIC、LANカード)は、コンピュータを",
-        L"ネットワークに接続するための装置です。有線のイーサネット、無線LAN、仮想アダプタ",
+        L"ネットワークインターフェースコントローラ(NIC、LANカード)は、コンピュータを"
+        L"ネットワークに接続するための装置です。有線のイーサネット、無線LAN、仮想アダプタ"
         L"などがあり、それぞれが固有のハードウェア(MAC)アドレスとIP設定を持ちます。",
         kEncyclopediaSourceJapanese,
     });
@@ -45,22 +45,22 @@ std::wstring DhcpText() {
     return Lines({
         L"Dynamic Host Configuration Protocol",
         L"",
-        L"DHCP lets a computer get its IP address, subnet mask, gateway and DNS servers",
-        L"automatically from a server on the network. Without DHCP every setting has to be",
-        L"typed in by hand; when no server answers, Windows falls back to an automatic private",
+        L"DHCP lets a computer get its IP address, subnet mask, gateway and DNS servers "
+        L"automatically from a server on the network. Without DHCP every setting has to be "
+        L"typed in by hand; when no server answers, Windows falls back to an automatic private "
         L"address (169.254.x.x). DHCP exists for IPv4 and, as DHCPv6, for IPv6.",
         kEncyclopediaSource,
         L"",
-        L"DHCP(동적 호스트 구성 프로토콜)는 컴퓨터가 IP 주소, 서브넷 마스크, 게이트웨이,",
-        L"DNS 서버를 네트워크의 서버로부터 자동으로 받아 오게 하는 프로토콜입니다. DHCP가",
-        L"없으면 모든 값을 직접 입력해야 하며, 서버가 응답하지 않으면 169.254.x.x 형태의",
+        L"DHCP(동적 호스트 구성 프로토콜)는 컴퓨터가 IP 주소, 서브넷 마스크, 게이트웨이, "
+        L"DNS 서버를 네트워크의 서버로부터 자동으로 받아 오게 하는 프로토콜입니다. DHCP가 "
+        L"없으면 모든 값을 직접 입력해야 하며, 서버가 응답하지 않으면 169.254.x.x 형태의 "
         L"자동 사설 주소가 쓰입니다. IPv4용 DHCP와 IPv6용 DHCPv6이 있습니다.",
         kEncyclopediaSourceKorean,
         L"",
-        L"DHCP(ダイナミック・ホスト・コンフィギュレーション・プロトコル)は、IPアドレス、",
-        L"サブネットマスク、ゲートウェイ、DNSサーバをネットワーク上のサーバから自動で",
-        L"受け取るためのプロトコルです。DHCPがなければすべて手で入力する必要があり、",
-        L"サーバが応答しないときは169.254.x.xの自動プライベートアドレスが使われます。",
+        L"DHCP(ダイナミック・ホスト・コンフィギュレーション・プロトコル)は、IPアドレス、"
+        L"サブネットマスク、ゲートウェイ、DNSサーバをネットワーク上のサーバから自動で"
+        L"受け取るためのプロトコルです。DHCPがなければすべて手で入力する必要があり、"
+        L"サーバが応答しないときは169.254.x.xの自動プライベートアドレスが使われます。"
         L"IPv4用のDHCPとIPv6用のDHCPv6があります。",
         kEncyclopediaSourceJapanese,
     });
@@ -87,10 +87,10 @@ std::wstring TermsText() {
         L"Terms of Use",
         L"",
         L"VorlIP is free of charge for personal and business use.",
-        L"It changes network addresses, DNS servers, the default printer and the browser's",
-        L"proxy script of this computer when you ask it to; it needs administrator rights for",
+        L"It changes network addresses, DNS servers, the default printer and the browser's "
+        L"proxy script of this computer when you ask it to; it needs administrator rights for "
         L"that. Keep a note of your settings before you replace them.",
-        L"The program is provided as is, without warranty of any kind. The Vorl Project Team",
+        L"The program is provided as is, without warranty of any kind. The Vorl Project Team "
         L"is not liable for any loss caused by its use.",
         L"You may copy it unchanged. You may not sell it or pass it off as your own.",
     });
@@ -108,8 +108,8 @@ std::wstring AuthorText() {
         L"",
         L"Programming: the Vorl Project Team",
         L"Design: the Vorl Project Team",
-        L"Icons and pictures: drawn by the project's own script (tools/draw_art.py);",
-        L"no artwork of other authors is used.",
+        L"Icons and pictures: drawn by the project's own script (tools/draw_art.py); no artwork "
+        L"of other authors is used.",
         L"Reference: the Windows API documentation.",
         kDashLine,
     });
