@@ -143,7 +143,7 @@ std::wstring OtherProjectsText() {
         L"Other Vorl Project!",
         L"",
         L"VorlIP is the team's first published tool; more will follow here.",
-        L"==================================================",
+        L"========================================",
         L"We also make small utilities for customers on request.",
     });
 }
