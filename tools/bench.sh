@@ -19,3 +19,6 @@ fi
 
 echo "== configuration file: rewrite + reload"
 wine "$B/win/config_bench.exe"
+
+echo "== busy window: outline from the mask"
+wine "$B/win/region_bench.exe"

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/VorlIPDlg.h"
+#include "win/Dialog.h"
 
 CVorlIPApp theApp;
 
@@ -21,7 +22,13 @@ BOOL CVorlIPApp::InitInstance() {
     // Ask the restart manager to restart us after an update or crash; no recovery is offered.
     ::RegisterApplicationRestart(nullptr, 0);
 
+    // The main window is modeless so that one loop serves it and every other modeless window
+    // alike: Enter, Tab and Escape reach the search window too. The loop ends when the main
+    // window has been destroyed.
     CVorlIPDlg dlg;
-    dlg.DoModal();
+    if (dlg.Create()) {
+        if (dlg.m_bVisible) ::ShowWindow(dlg.GetSafeHwnd(), SW_SHOWNORMAL);
+        win::RunMessageLoop();
+    }
     return FALSE;
 }

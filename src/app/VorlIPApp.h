@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-// The application object: runs the main window modally; the process ends when it closes.
+// The application object: runs the main window and the program's message loop; the process
+// ends when the main window has been destroyed.
 class CVorlIPApp {
 public:
-    // Returns false: there is no message loop after the main window, so the process ends.
+    // Returns false once the main window is gone, so the process ends.
     BOOL InitInstance();
 };
 

@@ -116,9 +116,6 @@ void CVorlIPDlg::GetNetworkInformation() {
     m_IPHelper.IPH_GetAdaptersInfo();
 }
 
-// The icon buttons are drawn by their own class; until it exists they keep the system look.
-void CVorlIPDlg::SetupIconButtons() {}
-
 // The resource compiler cannot carry combo entries, so the fixed ones are added here.
 void CVorlIPDlg::BindFormControls() {
     for (int i = 0; i < kMetricEntries; ++i) ComboAdd(IDC_METRIC, std::to_wstring(i));
@@ -196,8 +193,18 @@ void CVorlIPDlg::EndProgram(INT_PTR nResult) {
         m_nPendingExit = nResult;
         return;
     }
+    // The window goes first; its resources are released when it is destroyed, once no
+    // handler of it can run any more.
+    DestroyWindow();
+}
+
+void CVorlIPDlg::OnDestroy() {
     ReleaseResources();
-    EndDialog(nResult);
+}
+
+// The program ends when its main window is gone.
+void CVorlIPDlg::OnNcDestroy() {
+    ::PostQuitMessage(0);
 }
 
 void CVorlIPDlg::OnOutermostMessageDone() {
@@ -207,8 +214,14 @@ void CVorlIPDlg::OnOutermostMessageDone() {
     EndProgram(nResult);
 }
 
-INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {
+INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
     switch (uMsg) {
+        case WM_DRAWITEM:
+            bHandled = DrawIconButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return bHandled ? TRUE : FALSE;
+        case WM_SYSCOLORCHANGE:
+            for (CButtonST& button : m_IconButtons) button.SetDefaultColors();
+            return FALSE;
         case WM_CLOSE:
             OnExitAnyway();
             bHandled = true;

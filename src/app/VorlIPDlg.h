@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "config/FormToProfile.h"
 #include "net/IPHelper.h"
 #include "net/NICs.h"
+#include "ui/ButtonST.h"
 #include "win/Dialog.h"
 
 class CProcessingDlg;
@@ -32,6 +34,9 @@ public:
 
     // The release sequence of every exit path; runs at most once.
     void ReleaseResources();
+    // Search window: with a list box, fills it with every title containing strText (ASCII case
+    // folded); with bSelect, shows the profile titled exactly strText.
+    void SearchProfiles(std::wstring strText, HWND hList, bool bSelect);
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
 
@@ -71,6 +76,9 @@ public:
     int m_bSizeTrouble = 0;
     std::unique_ptr<SearchDlg> m_pSearchDlg;
     std::unique_ptr<CHelpDlg> m_pHelpDlg;
+    // The command buttons drawn by the program, in the order they are set up.
+    static constexpr int kIconButtonCount = 11;
+    std::array<CButtonST, kIconButtonCount> m_IconButtons;
 
 protected:
     BOOL OnInitDialog() override;
@@ -78,6 +86,8 @@ protected:
     void OnCancel() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
     void OnOutermostMessageDone() override;
+    void OnDestroy() override;
+    void OnNcDestroy() override;
 
 private:
     // Start-up steps, in the order OnInitDialog runs them.
@@ -140,6 +150,7 @@ private:
     std::span<const NICs> Inventory() const;
 
     void ReportMessage(const std::wstring& text);
+    bool DrawIconButton(const DRAWITEMSTRUCT& dis);
 
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;

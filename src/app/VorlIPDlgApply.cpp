@@ -73,7 +73,7 @@ void CVorlIPDlg::RunCommandsWhilePumping() {
                 // Passed on once the commands have ended.
                 bQuit = true;
                 nQuitCode = msg.wParam;
-            } else if (!::IsDialogMessageW(m_hWnd, &msg)) {
+            } else if (!win::RouteDialogMessage(msg)) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageW(&msg);
             }

@@ -9,8 +9,6 @@ constexpr wchar_t kSocialPage[] = L"https://www.facebook.com/";
 }  // namespace
 
 void CVorlIPDlg::HideToTray() {}
-void CVorlIPDlg::OpenHelp(int) {}
-void CVorlIPDlg::OnSearch() {}
 void CVorlIPDlg::SetStartOnBoot() {}
 void CVorlIPDlg::SetGlobalHotKey() {}
 void CVorlIPDlg::SetChangeForce() {}

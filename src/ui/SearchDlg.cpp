@@ -1,5 +1,37 @@
 #include "ui/SearchDlg.h"
 
+#include "app/VorlIPDlg.h"
 #include "resource.h"
+#include "win/MessageBox.h"
 
-SearchDlg::SearchDlg() : win::Dialog(IDD_SEARCH) {}
+SearchDlg::SearchDlg() : win::Dialog(IDD_SEARCH) {
+    OnCommandMap(IDC_SEARCH_RESULTS, LBN_DBLCLK, &SearchDlg::OnResultDoubleClick);
+}
+
+void SearchDlg::OnOK() {
+    const std::wstring text = GetItemText(IDC_SEARCH_TEXT);
+    if (text.empty()) {
+        win::ShowMessage(m_hWnd, kMsgSearchTextEmpty);
+        return;
+    }
+    if (m_pMainDlg) m_pMainDlg->SearchProfiles(text, GetItem(IDC_SEARCH_RESULTS), false);
+}
+
+void SearchDlg::OnResultDoubleClick() {
+    HWND hList = GetItem(IDC_SEARCH_RESULTS);
+    if (::SendMessageW(hList, LB_GETCOUNT, 0, 0) <= 0) {
+        win::ShowMessage(m_hWnd, kMsgSearchNoResult);
+        return;
+    }
+    const LRESULT nSel = ::SendMessageW(hList, LB_GETCURSEL, 0, 0);
+    if (nSel == LB_ERR) {
+        win::ShowMessage(m_hWnd, kMsgSearchNoSelection);
+        return;
+    }
+    const LRESULT nLength = ::SendMessageW(hList, LB_GETTEXTLEN, nSel, 0);
+    if (nLength == LB_ERR) return;
+    std::wstring entry(static_cast<size_t>(nLength) + 1, L'\0');
+    ::SendMessageW(hList, LB_GETTEXT, nSel, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<size_t>(nLength));
+    if (m_pMainDlg) m_pMainDlg->SearchProfiles(entry, nullptr, true);
+}

@@ -2,7 +2,46 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace win {
+
+namespace {
+
+// Modeless dialogs alive on the UI thread. Modal dialogs route their own keys in the system's
+// loop and never appear here.
+std::vector<HWND>& ModelessWindows() {
+    static std::vector<HWND> windows;
+    return windows;
+}
+
+void Forget(HWND hWnd) {
+    auto& windows = ModelessWindows();
+    windows.erase(std::remove(windows.begin(), windows.end(), hWnd), windows.end());
+}
+
+}  // namespace
+
+bool RouteDialogMessage(MSG& msg) {
+    if (!msg.hwnd) return false;
+    // Only the dialog that holds the window can take its keys; the others would pass.
+    HWND hRoot = ::GetAncestor(msg.hwnd, GA_ROOT);
+    const auto& windows = ModelessWindows();
+    if (std::find(windows.begin(), windows.end(), hRoot) == windows.end()) return false;
+    return ::IsDialogMessageW(hRoot, &msg) != FALSE;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    for (;;) {
+        const BOOL bGot = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (bGot == 0 || bGot == -1) break;
+        if (RouteDialogMessage(msg)) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return msg.message == WM_QUIT ? static_cast<int>(msg.wParam) : 0;
+}
 
 Dialog::Dialog(UINT nTemplateId) : m_nTemplateId(nTemplateId) {}
 
@@ -10,7 +49,10 @@ Dialog::~Dialog() {
     if (m_hWnd) {
         // Late messages must not reach an object that no longer exists.
         ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
-        if (!m_bModal) ::DestroyWindow(m_hWnd);
+        if (!m_bModal) {
+            Forget(m_hWnd);
+            ::DestroyWindow(m_hWnd);
+        }
         m_hWnd = nullptr;
     }
 }
@@ -32,12 +74,8 @@ bool Dialog::Create(HWND hParent) {
 }
 
 void Dialog::DestroyWindow() {
-    if (m_hWnd && !m_bModal) {
-        HWND hWnd = m_hWnd;
-        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
-        m_hWnd = nullptr;
-        ::DestroyWindow(hWnd);
-    }
+    // WM_NCDESTROY detaches the object and clears m_hWnd.
+    if (m_hWnd && !m_bModal) ::DestroyWindow(m_hWnd);
 }
 
 void Dialog::EndDialog(INT_PTR nResult) {
@@ -55,10 +93,21 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
         self = reinterpret_cast<Dialog*>(lParam);
         self->m_hWnd = hWnd;
         ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (!self->m_bModal) ModelessWindows().push_back(hWnd);
     } else {
         self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     }
     if (!self) return FALSE;
+    if (uMsg == WM_NCDESTROY) {
+        Forget(hWnd);
+        ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+        try {
+            self->OnNcDestroy();
+        } catch (...) {
+        }
+        return FALSE;
+    }
     INT_PTR nResult = FALSE;
     ++self->m_nDispatchDepth;
     // Exceptions never cross into the system's window procedure.
@@ -80,6 +129,9 @@ INT_PTR Dialog::Proc(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     switch (uMsg) {
         case WM_INITDIALOG:
             return OnInitDialog();
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
         case WM_COMMAND: {
             const int nId = LOWORD(wParam);
             const int nCode = HIWORD(wParam);

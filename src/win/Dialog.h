@@ -23,9 +23,14 @@ public:
     // Runs the dialog modally; returns the value passed to EndDialog, or -1 when it could not be
     // created.
     INT_PTR DoModal(HWND hParent = nullptr);
-    // Creates the dialog modeless (hidden unless the template says WS_VISIBLE).
+    // Creates the dialog modeless (hidden unless the template says WS_VISIBLE) and enters it in
+    // the list of windows whose keyboard input RunMessageLoop routes; false when it could not
+    // be created.
     bool Create(HWND hParent = nullptr);
+    // Destroys a modeless window. Its handlers still see WM_DESTROY and WM_NCDESTROY; after
+    // that the object is detached from the window.
     void DestroyWindow();
+    // Ends a modal dialog; a modeless one is only hidden.
     void EndDialog(INT_PTR nResult);
 
     HWND GetSafeHwnd() const { return m_hWnd; }
@@ -61,6 +66,10 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     // Everything that the command table and the base do not handle. Set bHandled to consume it.
     virtual INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+    // The window is going: its children still exist, its owned windows are already gone.
+    virtual void OnDestroy() {}
+    // The last message the window sends to this object.
+    virtual void OnNcDestroy() {}
     // Called when the dialog has finished a message that no other handler of it was waiting
     // under; work put off by a nested message can be done here.
     virtual void OnOutermostMessageDone() {}
@@ -93,5 +102,13 @@ private:
     int m_nDispatchDepth = 0;
     std::vector<CommandEntry> m_Commands;
 };
+
+// Gives a message to the modeless dialog it belongs to (focus moves, Enter, Escape, mnemonics);
+// returns true when that dialog has handled it and it must not be dispatched.
+bool RouteDialogMessage(MSG& msg);
+
+// The program's message loop: routes dialog keys to every modeless dialog and dispatches the
+// rest, until WM_QUIT; returns the quit code.
+int RunMessageLoop();
 
 }  // namespace win

@@ -283,3 +283,71 @@ TEST(Apply, ShowingAnotherProfileDuringTheApplyChangesNothingApplied) {
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
     EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
 }
+
+namespace {
+
+constexpr COLORREF kBackdropColor = RGB(255, 0, 255);
+
+// A magenta window over the whole screen, so whatever the busy window leaves out shows it.
+class Backdrop {
+public:
+    Backdrop() {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = ::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.hbrBackground = ::CreateSolidBrush(kBackdropColor);
+        wc.lpszClassName = L"VorlTestBackdrop";
+        ::RegisterClassW(&wc);
+        m_hWnd =
+            ::CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0,
+                              ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                              nullptr, nullptr, wc.hInstance, nullptr);
+        Pause(300);
+    }
+    ~Backdrop() { ::DestroyWindow(m_hWnd); }
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
+}  // namespace
+
+TEST(Apply, BusyWindowShowsThePictureInTheLogoShapeCentredOnTheScreen) {
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    WriteFileBytes(delayFile, "1500");
+    Backdrop backdrop;
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    HWND hBusy = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (hBusy = FindBusyWindow(s.app, s.hMain)) != nullptr; }));
+    Pause(400);
+    SaveScreenshot(L"busy_window_shape");
+
+    RECT rc;
+    ::GetWindowRect(hBusy, &rc);
+    EXPECT_EQ(rc.right - rc.left, 300);
+    EXPECT_EQ(rc.bottom - rc.top, 170);
+    EXPECT_EQ(rc.left, (::GetSystemMetrics(SM_CXFULLSCREEN) - 300) / 2);
+    EXPECT_EQ(rc.top, (::GetSystemMetrics(SM_CYFULLSCREEN) - 170) / 2);
+    HDC hScreen = ::GetDC(nullptr);
+    int nBackdrop = 0;
+    for (int y = rc.top; y < rc.bottom; ++y) {
+        for (int x = rc.left; x < rc.right; ++x) {
+            nBackdrop += ::GetPixel(hScreen, x, y) == kBackdropColor ? 1 : 0;
+        }
+    }
+    // The corners are cut away; the middle is the picture.
+    EXPECT_EQ(::GetPixel(hScreen, rc.left, rc.top), kBackdropColor);
+    EXPECT_EQ(::GetPixel(hScreen, rc.right - 1, rc.bottom - 1), kBackdropColor);
+    EXPECT_NE(::GetPixel(hScreen, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2),
+              kBackdropColor);
+    ::ReleaseDC(nullptr, hScreen);
+    const int nArea = 300 * 170;
+    EXPECT_GT(nBackdrop, nArea / 50) << "the shape leaves the desktop visible around it";
+    EXPECT_LT(nBackdrop, nArea * 3 / 4);
+
+    EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }, 15000));
+    ::DeleteFileW(delayFile.c_str());
+}
