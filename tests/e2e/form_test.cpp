@@ -83,9 +83,9 @@ TEST(Form, StartsAtTheTopLeftCollapsedAndExpandsInPlace) {
     EXPECT_EQ(rc.right - rc.left, 370);
 }
 
-TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
-    // "Second" names vorl-lan like "First" but carries another index: the first profile with
-    // that name decides which adapter is selected.
+TEST(Form, StartsOnTheFirstProfileAndShowsTheAdapterItsCommandsWouldChange) {
+    // "First" carries the index of vorl-wifi but names vorl-lan; the commands address adapters by
+    // name, so the list shows vorl-lan for both profiles, whatever index either stores.
     const std::string ini =
         "[First]\r\nnic=3\r\nnicname=vorl-lan\r\nmetric=4\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
         "ip=10.77.1.50\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n"
@@ -98,14 +98,14 @@ TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"4");
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_STATIC_IP));
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_DNS));
-    // Index 3 is the second adapter of the namespace (vorl-wifi).
-    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1);
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 0);
+    EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-lan"), std::wstring::npos);
 
     SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
     Pause(200);
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"7");
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_IP));
-    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1) << "still the first profile's adapter";
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 0);
 
     // With a profile shown, another adapter changes neither the addresses nor the radios.
     SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
