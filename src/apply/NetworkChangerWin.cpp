@@ -77,7 +77,7 @@ NetworkChanger::~NetworkChanger() {
 }
 
 void NetworkChanger::Stop() {
-    m_nRun.store(0, std::memory_order_release);
+    Publish(m_nRun, 0);
     if (m_pThread.joinable()) m_pThread.join();
     m_strAddressCmd.clear();
     m_strDnsCmd.clear();
@@ -102,12 +102,27 @@ int NetworkChanger::ApplyAll() {
     return 1;
 }
 
+void NetworkChanger::Publish(std::atomic<int32_t>& word, int32_t value) {
+    {
+        const std::lock_guard<std::mutex> lock(m_WakeMutex);
+        word.store(value, std::memory_order_release);
+    }
+    m_Wake.notify_all();
+}
+
+template <class Ready>
+void NetworkChanger::WaitAPoll(Ready ready) {
+    std::unique_lock<std::mutex> lock(m_WakeMutex);
+    m_Wake.wait_for(lock, kPollPeriod, ready);
+}
+
 void NetworkChanger::RunQueued(const std::wstring& line) {
     m_strCommand = line;
-    m_nStatus.store(kStatusPending, std::memory_order_release);
-    do {
-        std::this_thread::sleep_for(kPollPeriod);
-    } while (m_nStatus.load(std::memory_order_acquire) == kStatusPending);
+    Publish(m_nStatus, kStatusPending);
+    const auto ended = [this] {
+        return m_nStatus.load(std::memory_order_acquire) != kStatusPending;
+    };
+    while (!ended()) WaitAPoll(ended);
 }
 
 void NetworkChanger::RunCommands() {
@@ -117,13 +132,16 @@ void NetworkChanger::RunCommands() {
             const bool bStarted = result.outcome != CommandOutcome::NotStarted;
             m_Results.push_back(std::move(result));
             if (bStarted) {
-                m_nStatus.store(kStatusDone, std::memory_order_release);
+                Publish(m_nStatus, kStatusDone);
             } else {
                 // ApplyAll keeps waiting while the message is open; the next line still runs.
                 m_Report(kMsgCommandNotStarted);
-                m_nStatus.store(kStatusFailed, std::memory_order_release);
+                Publish(m_nStatus, kStatusFailed);
             }
         }
-        std::this_thread::sleep_for(kPollPeriod);
+        WaitAPoll([this] {
+            return m_nRun.load(std::memory_order_acquire) != 1 ||
+                   m_nStatus.load(std::memory_order_acquire) == kStatusPending;
+        });
     }
 }
