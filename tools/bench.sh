@@ -22,3 +22,32 @@ wine "$B/win/config_bench.exe"
 
 echo "== busy window: outline from the mask"
 wine "$B/win/region_bench.exe"
+
+# Start-up, working set and apply overhead, from a driver outside the program. It runs inside a
+# namespace with one interface, on a virtual screen, with the recording netsh stand-in in the
+# prefix's system folder (replacing Wine's netsh until the end) so no interface is changed.
+echo
+echo "== start-up, working set, apply overhead"
+RIG="$ROOT/tools/rig"
+SFX=${VORLIP_RIG_SUFFIX:-}
+NS_BENCH="vorl-bench$SFX"
+DISP=${VORLIP_DISPLAY:-78}
+SYSTEM32="$WINEPREFIX/drive_c/windows/system32"
+bench_cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    "$ROOT/tools/netsh/install.sh" remove "$SYSTEM32" >/dev/null 2>&1 || true
+    "$RIG/netns.sh" down "$NS_BENCH" >/dev/null 2>&1 || true
+    "$RIG/xvfb.sh" stop "$DISP" >/dev/null 2>&1 || true
+}
+trap bench_cleanup EXIT
+wineserver -k >/dev/null 2>&1 || true
+"$RIG/netns.sh" down "$NS_BENCH" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_BENCH" bench,02:00:00:00:00:09,10.77.9.10/24,10.77.9.1,up
+"$RIG/xvfb.sh" start "$DISP"
+"$ROOT/tools/netsh/install.sh" recorder "$SYSTEM32" "$B/win/netsh-shim.exe"
+winpath() { echo "Z:${1//\//\\}"; }
+mkdir -p "$B/bench-scratch"
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load $(cut -d' ' -f1-3 /proc/loadavg)"
+DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" \
+    "$RIG/in-ns.sh" "$NS_BENCH" wine "$B/win/app_bench.exe" "$(winpath "$B/win/VorlIP.exe")" \
+    "$(winpath "$B/win/bare_dialog.exe")" "$(winpath "$B/bench-scratch")"

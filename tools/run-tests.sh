@@ -19,7 +19,9 @@ SHOTS="$B/screenshots"
 rm -rf "$RESULTS" "$SHOTS" "$B/e2e-scratch"
 mkdir -p "$RESULTS" "$SHOTS" "$B/e2e-scratch"
 
-export WINEPREFIX="$B/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# netsh.exe=n,b: a stand-in the tests put at C:\windows\system32\netsh.exe runs instead of
+# Wine's own netsh, which Wine would otherwise start from its built-in copy whatever the file.
+export WINEPREFIX="$B/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b"
 winpath() { echo "Z:${1//\//\\}"; }
 
 SFX=${VORLIP_RIG_SUFFIX:-}
@@ -63,6 +65,8 @@ run() {  # run NAME COMMAND...
 
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
+  # Gives the prefix its own netsh back should a run stop between install and remove.
+  "$ROOT/tools/netsh/install.sh" remove "$WINEPREFIX/drive_c/windows/system32" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
@@ -117,16 +121,22 @@ run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
 wineserver -k >/dev/null 2>&1 || true
 
 # Applying changes the interface, so it gets a namespace of its own, and a netsh stand-in that
-# carries the commands out with `ip` in the program's folder.
+# carries the commands out with `ip` in the prefix's system folder, where the program looks for
+# netsh. A recording netsh.exe planted in the program's own folder (also its current folder)
+# must never run: its log would appear there.
 "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
 "$RIG/netns.sh" up "$NS_APPLY" \
   vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
   vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
 "$RIG/netns.sh" dns "$NS_APPLY" 10.77.1.53 10.77.1.54
 mkdir -p "$B/e2e-scratch/Apply"
-"$ROOT/tools/netsh/install.sh" linux "$B/e2e-scratch/Apply" "$B/win/netsh-shim.exe"
+SYSTEM32="$WINEPREFIX/drive_c/windows/system32"
+"$ROOT/tools/netsh/install.sh" linux "$SYSTEM32" "$B/win/netsh-shim.exe"
+"$ROOT/tools/netsh/install.sh" recorder "$B/e2e-scratch/Apply" "$B/win/netsh-shim.exe"
 run e2e-apply "$RIG/in-ns.sh" "$NS_APPLY" wine "$B/win/e2e_driver.exe" --gtest_filter='Apply.*'
 wineserver -k >/dev/null 2>&1 || true
+"$ROOT/tools/netsh/install.sh" remove "$SYSTEM32"
+"$ROOT/tools/netsh/install.sh" remove "$B/e2e-scratch/Apply"
 "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
 
 # Window sizes by screen dpi: Wine reads LogPixels when its server starts.

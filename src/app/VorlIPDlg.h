@@ -123,6 +123,7 @@ private:
     void CopyProfileToChanger(const NICs& record);
     void SelectProfilePrinter(const Profile& profile);
     void ShowBusyWindow();
+    void HideBusyWindow();
     void LoadAutoConfigScriptIntoForm();
 
     static constexpr int kHelpTabNic = 0;
@@ -143,7 +144,8 @@ private:
     void OnStaticIp();
     void OnDhcpDns();
     void OnStaticDns();
-    void SelectProfileAdapter(int nIndex);
+    // Selects the working record's adapter in the adapter list, or nothing when it is not there.
+    void SelectProfileAdapter();
     void OnSize();
     void PaintMinimizedIcon();
     ProfileForm GatherForm() const;

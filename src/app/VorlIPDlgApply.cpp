@@ -3,16 +3,19 @@
 #include <thread>
 
 #include "app/VorlIPDlg.h"
+#include "apply/ApplyReport.h"
 #include "apply/AutoConfigScript.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
 #include "net/AddressText.h"
+#include "net/NicInformation.h"
 #include "resource.h"
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
 #include "win/MessageBox.h"
+#include "win/ScopeExit.h"
 #include "win/Thread.h"
 
 void CVorlIPDlg::FillPrinterList() {
@@ -115,9 +118,11 @@ void CVorlIPDlg::OnChangeAll() {
     if (m_bApplying) return;
     const int nLanguage = m_Options.language;
     if (!m_Options.changeforce) {
-        const int nSel = ComboGetCurSel(IDC_NIC_LIST);
+        // The link of the adapter the commands will address, which the list shows too.
+        const std::span<const NICs> inventory = Inventory();
+        const int nPosition = AdapterPosition(inventory, m_Current.nicname);
         const bool bConnected =
-            nSel >= 0 && nSel < m_IPHelper.m_nCount && m_IPHelper.m_pNICs[nSel].operstatus == 1;
+            nPosition >= 0 && inventory[static_cast<size_t>(nPosition)].operstatus == 1;
         if (!bConnected) {
             win::ShowMessage(
                 m_hWnd, std::wstring(GetLanguageMessage(LanguageMessage::LinkDown, nLanguage)));
@@ -129,8 +134,15 @@ void CVorlIPDlg::OnChangeAll() {
     if (!win::AskYesNo(m_hWnd, std::wstring(question))) return;
 
     m_bApplying = true;
+    // However the handler is left, an exception included (out of memory while the inventory is
+    // rebuilt), the busy window goes and "Change All" and the exit requests work again.
+    const win::ScopeExit endApply([this] {
+        HideBusyWindow();
+        m_bApplying = false;
+    });
     ShowBusyWindow();
     Profile record{};
+    std::wstring report;
     if (FormToProfile(nullptr, true) && FormToProfile(&record, true)) {
         // The window stays live while the commands run and another profile may be shown
         // meanwhile; the script and the printer are taken from the form as it was now.
@@ -143,8 +155,18 @@ void CVorlIPDlg::OnChangeAll() {
         if (nScript == 0) ReportMessage(kMsgAutoConfigFailed);
         m_pPrinters->SetDefaultPrinterFromList(nPrinter, nPrinterEntries);
         GetNetworkInformation();
+        // The rebuilt inventory may list the adapters differently; the list follows it, so that
+        // its positions stay those of the inventory.
+        ComboReset(IDC_NIC_LIST);
+        FillAdapterList();
+        SelectProfileAdapter();
+        report = ApplyReport(*m_pChanger, Inventory(), m_pChanger->m_Results, nLanguage);
     }
-    if (m_pProcessingDlg) ::ShowWindow(m_pProcessingDlg->GetSafeHwnd(), SW_HIDE);
+    HideBusyWindow();
     UpdateNicInformation();
-    m_bApplying = false;
+    if (!report.empty()) ReportMessage(report);
+}
+
+void CVorlIPDlg::HideBusyWindow() {
+    if (m_pProcessingDlg) ::ShowWindow(m_pProcessingDlg->GetSafeHwnd(), SW_HIDE);
 }

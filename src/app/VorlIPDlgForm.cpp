@@ -25,7 +25,7 @@ void CVorlIPDlg::ShowProfile(int nIndex) {
         m_Current = profiles[static_cast<size_t>(nIndex)];
         ComboSetCurSel(IDC_TITLE_LIST, nIndex);
     }
-    SelectProfileAdapter(nIndex);
+    SelectProfileAdapter();
     SetItemText(IDC_METRIC, std::to_wstring(m_Current.metric));
     CheckButton(IDC_USE_DHCP_IP, m_Current.dhcpip == 1);
     CheckButton(IDC_USE_STATIC_IP, m_Current.dhcpip == 0);
@@ -49,19 +49,13 @@ void CVorlIPDlg::ShowProfile(int nIndex) {
     }
 }
 
-void CVorlIPDlg::SelectProfileAdapter(int nIndex) {
-    if (nIndex < 0) {
-        ComboSetCurSel(IDC_NIC_LIST, m_nSelectedNic);
-        return;
-    }
-    for (const Profile& profile : profiles) {
-        if (std::wstring_view(profile.nicname) != m_Current.nicname) continue;
-        const std::span<const NICs> inventory = Inventory();
-        for (size_t i = 0; i < inventory.size(); ++i) {
-            if (inventory[i].nic == profile.nic) ComboSetCurSel(IDC_NIC_LIST, static_cast<int>(i));
-        }
-        return;
-    }
+// The list always shows the adapter the working record names, whatever changed it: a profile
+// shown, an adapter's live settings loaded, a profile deleted. That is the adapter the commands
+// of an apply address, and the one the information text and the link check look at.
+void CVorlIPDlg::SelectProfileAdapter() {
+    const int nPosition = AdapterPosition(Inventory(), m_Current.nicname);
+    ComboSetCurSel(IDC_NIC_LIST, nPosition);
+    if (nPosition >= 0) m_nSelectedNic = nPosition;
 }
 
 void CVorlIPDlg::OnNicSelChange() {
@@ -83,8 +77,7 @@ void CVorlIPDlg::UpdateNicInformation() {
     const int nSel = ComboGetCurSel(IDC_NIC_LIST);
     std::wstring text = kNoAdapterInformation;
     if (nSel >= 0 && nSel < m_IPHelper.m_nCount) {
-        text = ComposeNicInformation(m_IPHelper.m_pNICs[nSel], m_Current.operstatus,
-                                     m_Options.changeforce);
+        text = ComposeNicInformation(m_IPHelper.m_pNICs[nSel], m_Options.changeforce);
     }
     SetItemText(IDC_NIC_INFO, text);
 }

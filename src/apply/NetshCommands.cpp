@@ -51,3 +51,10 @@ void CopyProfileToChanger(const NICs& record, NetworkTarget& target) {
         target.m_strDns[1] = record.dns2;
     }
 }
+
+std::wstring SystemCommandLine(const std::wstring& netshPath, const std::wstring& line) {
+    constexpr std::wstring_view kNetshWord = L"netsh";
+    const std::wstring program = L"\"" + netshPath + L"\"";
+    if (!std::wstring_view(line).starts_with(kNetshWord)) return program + L" " + line;
+    return program + line.substr(kNetshWord.size());
+}

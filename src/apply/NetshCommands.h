@@ -36,6 +36,24 @@ bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line)
 // Every line an apply runs, in order: address, primary DNS, then the secondary if there is one.
 std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target);
 
+// How one command line of an apply ended.
+enum class CommandOutcome {
+    Exited,      // ran to its end; exitCode holds its status
+    NotStarted,  // the system would not start it
+    TimedOut,    // ran past the limit and was ended
+};
+
+struct CommandResult {
+    std::wstring line;  // as built, starting with "netsh"
+    CommandOutcome outcome = CommandOutcome::NotStarted;
+    uint32_t exitCode = 0;
+};
+
+// The line as the system is to run it: its first word, "netsh", replaced by the quoted full path
+// of the system's own netsh.exe, so that no netsh.exe in the program's or the current folder is
+// ever found instead. The rest of the line is kept as it is.
+std::wstring SystemCommandLine(const std::wstring& netshPath, const std::wstring& line);
+
 // Takes a profile's network settings into the target. Addresses are copied only when their
 // DHCP flag is off; the others keep whatever the target held, since no command line reads them.
 void CopyProfileToChanger(const NICs& record, NetworkTarget& target);

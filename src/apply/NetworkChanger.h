@@ -8,12 +8,20 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "apply/NetshCommands.h"
+
+// How long one netsh may run before it is ended: far beyond what a working netsh takes, short
+// enough that a hung one does not keep the busy window up for good.
+inline constexpr std::chrono::milliseconds kCommandTimeLimit{60000};
 
 // Shown by the runner when a command line cannot be started at all.
 inline constexpr wchar_t kMsgCommandNotStarted[] =
@@ -31,14 +39,16 @@ public:
         kStatusFailed = 3,   // the last line could not be started
     };
 
-    // Starts the command runner. Without a reporter, messages go to a message box.
-    explicit NetworkChanger(Reporter reporter = {});
+    // Starts the command runner. Without a reporter, messages go to a message box. A command
+    // still running after timeLimit is ended and counted as timed out.
+    explicit NetworkChanger(Reporter reporter = {},
+                            std::chrono::milliseconds timeLimit = kCommandTimeLimit);
     // Stops the runner if Stop has not been called.
     virtual ~NetworkChanger();
     NetworkChanger(const NetworkChanger&) = delete;
     NetworkChanger& operator=(const NetworkChanger&) = delete;
 
-    // Asks the runner to end and waits for it, however long a running netsh takes.
+    // Asks the runner to end and waits for it; a running netsh is waited for up to the limit.
     void Stop();
 
     // Builds the address line into m_strAddressCmd; always 1.
@@ -46,7 +56,7 @@ public:
     // Builds the DNS line of slot 0 or 1 into m_strDnsCmd; 0 when slot 1 has nothing to do.
     int BuildDnsCommand(int nIndex);
     // Builds and runs the lines in order, each after the previous has ended; always 1. Blocks,
-    // so call it from a worker thread, and never after Stop.
+    // so call it from a worker thread, and never after Stop. m_Results then tells how each ended.
     int ApplyAll();
 
     std::wstring m_strAddressCmd;
@@ -55,10 +65,23 @@ public:
     std::thread m_pThread;
     std::atomic<int32_t> m_nRun{1};
     std::atomic<int32_t> m_nStatus{kStatusIdle};
+    // One entry per line of the last ApplyAll, in order; written by the runner before it
+    // publishes the line's status, so read it only once ApplyAll has returned.
+    std::vector<CommandResult> m_Results;
 
 private:
     void RunCommands();
     void RunQueued(const std::wstring& line);
+    // Publishes a new status or run flag and wakes whichever side waits for it.
+    void Publish(std::atomic<int32_t>& word, int32_t value);
+    // Waits until ready() holds, at most one poll period.
+    template <class Ready>
+    void WaitAPoll(Ready ready);
 
     Reporter m_Report;
+    std::chrono::milliseconds m_TimeLimit;
+    // The words above stay the hand-over; this only spares each side its poll period, which
+    // would otherwise add up to 200 ms per command to every apply.
+    std::mutex m_WakeMutex;
+    std::condition_variable m_Wake;
 };

@@ -1,5 +1,7 @@
 #include "apply/PrinterRules.h"
 
+#include "config/ConfigKeys.h"
+
 std::vector<std::wstring> PrinterListEntries(const std::vector<std::wstring>& names) {
     std::vector<std::wstring> entries = names;
     entries.emplace_back(kDoNotChangePrinter);
@@ -27,6 +29,10 @@ int ProfilePrinterPosition(const std::vector<std::wstring>& names, std::wstring_
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
         if (profilePrinter.size() > 1 && names[i] == profilePrinter) return i;
         if (names[i] == defaultPrinter) nFallback = i;
+    }
+    if (profilePrinter == kDoNotChangePrinter || profilePrinter == kNoPrinter ||
+        profilePrinter == kPrinterWhenMissing) {
+        return static_cast<int>(names.size());
     }
     return nFallback;
 }

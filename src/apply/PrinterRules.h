@@ -29,9 +29,10 @@ std::wstring PrinterOfListEntry(const std::vector<std::wstring>& names, int nSel
 bool SelectionChangesDefaultPrinter(int nSelected, int nEntries);
 
 // The position to select when a profile is shown: the printer named exactly like the profile's
-// (a name of one character never matches), else the last one named like the current default
-// printer, else 0. Positions are those of names, so with at least one printer the extra last
-// entry is never chosen this way.
+// (a name of one character never matches); else, for a profile that chose no printer ("Do not
+// change Printer", "No Printer", or no printer key), the last entry, so that saving it again
+// keeps that choice instead of storing whichever printer is the default today; else the last
+// printer named like the current default printer; else 0.
 int ProfilePrinterPosition(const std::vector<std::wstring>& names, std::wstring_view profilePrinter,
                            std::wstring_view defaultPrinter);
 

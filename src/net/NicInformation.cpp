@@ -1,10 +1,10 @@
 #include "net/NicInformation.h"
 
-std::wstring ComposeNicInformation(const NICs& adapter, int nWorkingOperStatus, bool bChangeForce) {
+std::wstring ComposeNicInformation(const NICs& adapter, bool bChangeForce) {
     std::wstring text =
         L"[NIC " + std::to_wstring(adapter.nic) + L"]\n" + adapter.nicname + L"\n\n";
     if (!bChangeForce && adapter.operstatus != 1) {
-        return text + L"Disconnected\nStatus : " + std::to_wstring(nWorkingOperStatus);
+        return text + L"Disconnected\nStatus : " + std::to_wstring(adapter.operstatus);
     }
     if (adapter.dhcpip == 1) {
         text += L"Using DHCP for IP\n\n";
@@ -18,4 +18,11 @@ std::wstring ComposeNicInformation(const NICs& adapter, int nWorkingOperStatus, 
         text += std::wstring(L"DNS1: ") + adapter.dns + L"\nDNS2: " + adapter.dns2;
     }
     return text;
+}
+
+int AdapterPosition(std::span<const NICs> inventory, std::wstring_view nicname) {
+    for (size_t i = 0; i < inventory.size(); ++i) {
+        if (std::wstring_view(inventory[i].nicname) == nicname) return static_cast<int>(i);
+    }
+    return -1;
 }

@@ -33,6 +33,25 @@ constexpr const wchar_t* kMessages[kMessageCount][kLanguageCount] = {
     },
 };
 
+constexpr int kApplyReportTextCount = 10;
+
+// Rows follow ApplyReportText, columns the language index.
+constexpr const wchar_t* kApplyReportTexts[kApplyReportTextCount][kLanguageCount] = {
+    {L"The settings did not take on \"{}\".", L"\"{}\"에 설정이 적용되지 않았습니다.",
+     L"「{}」に設定が反映されませんでした。"},
+    {L"A netsh command for \"{}\" did not end in time and was stopped.",
+     L"\"{}\"에 대한 netsh 명령이 제시간에 끝나지 않아 중지했습니다.",
+     L"「{}」へのnetshコマンドが時間内に終わらないため停止しました。"},
+    {L"Asked", L"요청", L"指定"},
+    {L"Now", L"현재", L"現在"},
+    {L"gateway", L"게이트웨이", L"ゲートウェイ"},
+    {L"none", L"없음", L"なし"},
+    {L"adapter not found", L"어댑터를 찾을 수 없음", L"アダプターが見つかりません"},
+    {L"exit code", L"종료 코드", L"終了コード"},
+    {L"not started", L"시작하지 못함", L"起動できませんでした"},
+    {L"stopped after 60 s", L"60초 후 중지됨", L"60秒後に停止"},
+};
+
 constexpr const wchar_t* kCaptionPrefixes[kLanguageCount] = {
     L"VorlIP FREE ",
     L"VorlIP 프리 ",
@@ -111,6 +130,12 @@ std::wstring_view GetLanguageMessage(LanguageMessage message, int language) {
     const int row = static_cast<int>(message);
     if (row < 0 || row >= kMessageCount || language < 0 || language >= kLanguageCount) return {};
     return kMessages[row][language];
+}
+
+std::wstring_view GetApplyReportText(ApplyReportText text, int language) {
+    const int row = static_cast<int>(text);
+    if (row < 0 || row >= kApplyReportTextCount) return {};
+    return kApplyReportTexts[row][CaptionColumn(language)];
 }
 
 std::wstring_view GetCaptionPrefix(int language) {

@@ -18,6 +18,24 @@ enum class LanguageMessage {
 // (and what it would have led to) when the text is empty.
 std::wstring_view GetLanguageMessage(LanguageMessage message, int language);
 
+// The pieces of the message that says an apply did not take (see ApplyReport).
+enum class ApplyReportText {
+    NotTaken,        // heading; "{}" stands for the adapter's name
+    TimedOut,        // heading when only a command that had to be ended is to be told
+    Asked,           // label of the line with what the profile asked for
+    Now,             // label of the line with what the adapter has now
+    Gateway,         // word before the gateway address
+    NoGateway,       // stands for the gateway when there is none
+    AdapterMissing,  // the adapter is no longer in the inventory
+    ExitCode,        // word before a command's exit code
+    NotStarted,      // a command the system would not start
+    Ended,           // a command ended after the time limit
+};
+
+// The piece in language; English for an index outside the table, so that a failure is never
+// left unsaid.
+std::wstring_view GetApplyReportText(ApplyReportText text, int language);
+
 // The version shown after the caption prefix in the main window's caption.
 inline constexpr wchar_t kProgramVersionText[] = L"1.3.3.7";
 

@@ -1,5 +1,7 @@
-// "Change All" against a real interface: the runner starts these in a namespace of their own
-// and puts a netsh stand-in that carries out the commands with `ip` into the folder "Apply".
+// "Change All" against a real interface: the runner starts these in a namespace of their own,
+// puts a netsh stand-in that carries out the commands with `ip` into the prefix's system folder,
+// and plants a recording netsh.exe in the folder "Apply", the program's own and its current
+// folder, which must never run.
 #include <winsock2.h>
 #include <iphlpapi.h>
 
@@ -81,8 +83,26 @@ AdapterAddress QueryAdapter(const char* name) {
     return result;
 }
 
-std::string NetshLog(const Session& s) {
-    return ReadFileBytes(s.folder.Path() + L"\\netsh.log");
+// The stand-in's files (its log, netsh.delay, netsh.fail) sit beside it in the system folder,
+// where the program finds netsh.
+std::wstring NetshFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, n) + L"\\" + name;
+}
+
+std::string NetshLog(const Session&) {
+    return ReadFileBytes(NetshFile(L"netsh.log"));
+}
+
+void ClearNetshLog() {
+    ::DeleteFileW(NetshFile(L"netsh.log").c_str());
+}
+
+// The log the planted netsh.exe in the program's folder would leave if it ever ran.
+bool PlantedNetshRan(const Session& s) {
+    return ::GetFileAttributesW((s.folder.Path() + L"\\netsh.log").c_str()) !=
+           INVALID_FILE_ATTRIBUTES;
 }
 
 const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
@@ -124,7 +144,7 @@ size_t CommandCount(const Session& s) {
 // Presses "Change All", confirms, and waits until the busy window has come and gone.
 void ApplyAndWait(Session& s) {
     // Each command takes a while, so the busy window stays long enough to be seen.
-    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    const std::wstring delayFile = NetshFile(L"netsh.delay");
     WriteFileBytes(delayFile, "200");
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
@@ -136,6 +156,7 @@ void ApplyAndWait(Session& s) {
     })) << "the busy window shows while the commands run and is gone afterwards";
     Pause(300);  // the information text is refreshed right after
     ::DeleteFileW(delayFile.c_str());
+    EXPECT_FALSE(PlantedNetshRan(s)) << "only the system's netsh may run";
 }
 
 }  // namespace
@@ -145,7 +166,7 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     ResetDefaultPrinterRecord();
     Session s(true, LabProfile("changeforce=false\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
     EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"Lab");
     EXPECT_EQ(ComboItems(s.hMain, IDC_PRINTER_LIST)
                   .at(static_cast<size_t>(ComboSelection(s.hMain, IDC_PRINTER_LIST))),
@@ -171,13 +192,14 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
     // Wine keeps the process's default printer here; CUPS's own default is left alone.
     EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
+    EXPECT_EQ(s.app.FindMessageBox(), nullptr) << "an apply that took says nothing";
 }
 
 TEST(Apply, NoRunsNothingAndDownLinksAreRefusedInTheChosenLanguage) {
     Session s(true, LabProfile("language=kor\r\nchangeforce=false\r\n"), L"VorlIP 프리 1.3.3.7",
               kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
     const std::wstring infoBefore = ItemText(s.hMain, IDC_NIC_INFO);
 
     ClickButton(s.hMain, IDC_CHANGE_ALL);
@@ -199,9 +221,9 @@ TEST(Apply, NoRunsNothingAndDownLinksAreRefusedInTheChosenLanguage) {
 TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    const std::wstring delayFile = NetshFile(L"netsh.delay");
     WriteFileBytes(delayFile, "700");
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
 
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
@@ -221,7 +243,7 @@ TEST(Apply, DhcpProfileSendsTwoCommandsAndRemovesTheScript) {
     SetProxyValue(L"http://old.vorl.test/old.pac");
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
     SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
     ASSERT_TRUE(WaitUntil([&] { return !IsChecked(s.hMain, IDC_USE_STATIC_IP); }));
 
@@ -238,7 +260,7 @@ TEST(Apply, InvalidFormRunsNoCommand) {
     SetProxyValue(L"http://keep.vorl.test/keep.pac");
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
     SetText(s.hMain, IDC_METRIC, L"12a");
 
     ClickButton(s.hMain, IDC_CHANGE_ALL);
@@ -254,7 +276,7 @@ TEST(Apply, InvalidFormRunsNoCommand) {
 TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    ::DeleteFileW((s.folder.Path() + L"\\netsh.log").c_str());
+    ClearNetshLog();
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     ASSERT_NE(s.app.WaitMessageBox(), nullptr);
     ASSERT_TRUE(SendClose(s.hMain));
@@ -270,7 +292,7 @@ TEST(Apply, ShowingAnotherProfileDuringTheApplyChangesNothingApplied) {
     ResetDefaultPrinterRecord();
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    const std::wstring delayFile = NetshFile(L"netsh.delay");
     WriteFileBytes(delayFile, "700");
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
@@ -315,7 +337,7 @@ private:
 TEST(Apply, BusyWindowShowsThePictureInTheLogoShapeCentredOnTheScreen) {
     Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
     ASSERT_NE(s.hMain, nullptr);
-    const std::wstring delayFile = s.folder.Path() + L"\\netsh.delay";
+    const std::wstring delayFile = NetshFile(L"netsh.delay");
     WriteFileBytes(delayFile, "1500");
     Backdrop backdrop;
     ClickButton(s.hMain, IDC_CHANGE_ALL);
@@ -350,4 +372,118 @@ TEST(Apply, BusyWindowShowsThePictureInTheLogoShapeCentredOnTheScreen) {
 
     EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }, 15000));
     ::DeleteFileW(delayFile.c_str());
+}
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// The adapter the form's adapter list shows, or "" with none selected.
+std::wstring ShownAdapter(const Session& s) {
+    const int nSel = ComboSelection(s.hMain, IDC_NIC_LIST);
+    const std::vector<std::wstring> items = ComboItems(s.hMain, IDC_NIC_LIST);
+    return nSel >= 0 && nSel < static_cast<int>(items.size()) ? items[static_cast<size_t>(nSel)]
+                                                              : L"";
+}
+
+// The interface's operational status as the IP helper reports it to this process.
+int OperStatusOf(const wchar_t* name) {
+    ULONG cb = 0;
+    ::GetAdaptersAddresses(AF_INET, 0, nullptr, nullptr, &cb);
+    std::vector<unsigned char> buffer(cb);
+    auto* p = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
+    if (::GetAdaptersAddresses(AF_INET, 0, nullptr, p, &cb) != NO_ERROR) return -1;
+    for (; p; p = p->Next) {
+        if (std::wstring(p->FriendlyName) == name) return static_cast<int>(p->OperStatus);
+    }
+    return -1;
+}
+
+}  // namespace
+
+// The stand-in refuses the address command (exit 1, the interface unchanged): the user is told,
+// in one message, which adapter, what was asked, what it has now and how each command ended.
+TEST(Apply, AnAddressThatDidNotTakeIsSaidWithEveryExitCode) {
+    const std::wstring failFile = NetshFile(L"netsh.fail");
+    WriteFileBytes(failFile, "set address\n");
+    std::string ini = LabProfile("changeforce=true\r\n");
+    ini.replace(ini.find("10.77.1.77"), 10, "10.77.1.88");
+    Session s(true, ini, kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ClearNetshLog();
+    const AdapterAddress before = QueryAdapter("vorl-lan");
+    ASSERT_NE(before.ip, "10.77.1.88");
+
+    ApplyAndWait(s);
+    ::DeleteFileW(failFile.c_str());
+    HWND hBox = s.app.WaitMessageBox();
+    ASSERT_NE(hBox, nullptr) << "an apply that did not take must be said";
+    SaveScreenshot(L"apply_not_taken");
+    const std::wstring text = App::MessageBoxText(hBox);
+    const std::wstring head =
+        L"The settings did not take on \"vorl-lan\".\n\n"
+        L"Asked: 10.77.1.88 / 255.255.255.0, gateway 10.77.1.1\n"
+        L"Now: " +
+        Wide(before.ip) + L" / " + Wide(before.mask) + L", gateway ";
+    EXPECT_EQ(text.rfind(head, 0), 0u) << std::string(text.begin(), text.end());
+    for (const wchar_t* line :
+         {L"netsh interface ip set address name=\"vorl-lan\" source=static addr=10.77.1.88 "
+          L"mask=255.255.255.0 gateway=10.77.1.1 gwmetric=5 : exit code 1",
+          L"netsh interface ip set dns name=\"vorl-lan\" static 10.77.1.53 primary : exit code 0",
+          L"netsh interface ip add dns name=\"vorl-lan\" 10.77.1.99 : exit code 0"}) {
+        EXPECT_NE(text.find(line), std::wstring::npos) << std::string(text.begin(), text.end());
+    }
+    App::PressButton(hBox, IDOK);
+    EXPECT_EQ(QueryAdapter("vorl-lan").ip, before.ip);
+    // The apply is over: the next "Change All" asks again.
+    Pause(300);
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDNO, L"Confirm");
+}
+
+// The adapter list, the information text, the link check and the commands all name one adapter,
+// the working record's: here a profile on the down link, its live settings loaded, another
+// profile shown and the first deleted. No command may run on the down link.
+TEST(Apply, TheAdapterShownIsTheAdapterCheckedAndChanged) {
+    const std::string ini =
+        "[Away]\r\nnic=3\r\nnicname=vorl-wifi\r\nmetric=1\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n"
+        "[Lab]\r\nnic=2\r\nnicname=vorl-lan\r\nmetric=1\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n"
+        "[VorlIP_Basic_Information]\r\nAutoGenerated=true\r\nchangeforce=false\r\n";
+    Session s(true, ini, kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ClearNetshLog();
+    const int nDownStatus = OperStatusOf(L"vorl-wifi");
+    ASSERT_GT(nDownStatus, 1);
+    const std::wstring downText =
+        L"vorl-wifi\n\nDisconnected\nStatus : " + std::to_wstring(nDownStatus);
+    const auto expectDownLinkRefused = [&](const char* when) {
+        EXPECT_EQ(ShownAdapter(s), L"vorl-wifi") << when;
+        EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(downText), std::wstring::npos)
+            << when << ": " << std::string(downText.begin(), downText.end());
+        ClickButton(s.hMain, IDC_CHANGE_ALL);
+        s.Answer(L"Operation is not available for down link.", IDOK);
+    };
+
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"Away");
+    expectDownLinkRefused("first profile shown");
+
+    ClickButton(s.hMain, IDC_LOAD_CURRENT);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST).empty(); }));
+    Pause(200);
+    expectDownLinkRefused("its live settings loaded");
+
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ShownAdapter(s) == L"vorl-lan"; }));
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
+    ASSERT_TRUE(WaitUntil([&] { return ShownAdapter(s) == L"vorl-wifi"; }));
+    const std::string before = ReadFileBytes(s.folder.IniPath());
+    ClickButton(s.hMain, IDC_DELETE);
+    s.Answer(L"Delete this item?", IDYES, L"Confirm");
+    ASSERT_TRUE(WaitUntil([&] { return ReadFileBytes(s.folder.IniPath()) != before; }));
+    Pause(300);
+    SaveScreenshot(L"apply_adapter_after_delete");
+    expectDownLinkRefused("after the delete");
+    EXPECT_EQ(NetshLog(s), "") << "no command may run on the down link";
 }

@@ -83,9 +83,9 @@ TEST(Form, StartsAtTheTopLeftCollapsedAndExpandsInPlace) {
     EXPECT_EQ(rc.right - rc.left, 370);
 }
 
-TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
-    // "Second" names vorl-lan like "First" but carries another index: the first profile with
-    // that name decides which adapter is selected.
+TEST(Form, StartsOnTheFirstProfileAndShowsTheAdapterItsCommandsWouldChange) {
+    // "First" carries the index of vorl-wifi but names vorl-lan; the commands address adapters by
+    // name, so the list shows vorl-lan for both profiles, whatever index either stores.
     const std::string ini =
         "[First]\r\nnic=3\r\nnicname=vorl-lan\r\nmetric=4\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
         "ip=10.77.1.50\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n"
@@ -98,14 +98,14 @@ TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"4");
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_STATIC_IP));
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_DNS));
-    // Index 3 is the second adapter of the namespace (vorl-wifi).
-    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1);
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 0);
+    EXPECT_NE(ItemText(s.hMain, IDC_NIC_INFO).find(L"vorl-lan"), std::wstring::npos);
 
     SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
     Pause(200);
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"7");
     EXPECT_TRUE(IsChecked(s.hMain, IDC_USE_DHCP_IP));
-    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 1) << "still the first profile's adapter";
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_NIC_LIST), 0);
 
     // With a profile shown, another adapter changes neither the addresses nor the radios.
     SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
@@ -123,11 +123,13 @@ TEST(Form, StartsOnTheFirstProfileAndTheFirstProfileNamingAnAdapterDecidesIt) {
     EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.10");
 }
 
-TEST(Form, ProfilesWithoutARealPrinterShowTheDefaultPrinter) {
+// A profile that chose no printer shows "Do not change Printer" and keeps that choice when it is
+// saved again; a one-character name is no choice at all and shows the default printer.
+TEST(Form, ProfilesWithoutARealPrinterKeepTheirChoice) {
     std::string ini;
     for (const char* printer : {"No_Printer", "No Printer", "v"}) {
         ini += std::string("[") + printer + "]\r\nnic=2\r\nnicname=vorl-lan\r\nprinter=" + printer +
-               "\r\n";
+               "\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n";
     }
     ini += "[Home]\r\nnic=2\r\nnicname=vorl-lan\r\nprinter=vorl-home\r\n";
     Session s(true, ini);
@@ -139,13 +141,26 @@ TEST(Form, ProfilesWithoutARealPrinterShowTheDefaultPrinter) {
         return static_cast<int>(std::find(printers.begin(), printers.end(), name) -
                                 printers.begin());
     };
-    // The runner's CUPS default is vorl-office.
-    for (int i = 0; i < 3; ++i) {
+    const int nDoNotChange = static_cast<int>(printers.size()) - 1;
+    for (int i = 0; i < 2; ++i) {
         SelectCombo(s.hMain, IDC_TITLE_LIST, i);
         Pause(200);
-        EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), position(L"vorl-office")) << i;
+        EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), nDoNotChange) << i;
     }
+    // The runner's CUPS default is vorl-office.
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 2);
+    Pause(200);
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), position(L"vorl-office"));
     SelectCombo(s.hMain, IDC_TITLE_LIST, 3);
     Pause(200);
     EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), position(L"vorl-home"));
+
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    Pause(200);
+    const std::string before = ReadFileBytes(s.folder.IniPath());
+    ClickButton(s.hMain, IDC_SAVE);
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(s.folder.IniPath()) != before; }));
+    Pause(300);
+    EXPECT_EQ(s.Ini(L"No Printer", L"printer"), L"Do not change Printer");
+    EXPECT_EQ(ComboSelection(s.hMain, IDC_PRINTER_LIST), nDoNotChange);
 }

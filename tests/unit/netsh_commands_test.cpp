@@ -125,3 +125,19 @@ TEST(NetshCommands, CopyProfileTakesAddressesOnlyWhereDhcpIsOff) {
     EXPECT_EQ(t.m_bDhcpIp, 0);
     EXPECT_EQ(t.m_strIp, L"10.77.1.50");
 }
+
+// The system's netsh is named by its full path as the first word; what follows is the line as
+// built, quotes and blanks included, so netsh receives exactly the arguments it always did.
+TEST(NetshCommands, SystemCommandLineNamesTheSystemNetshByItsQuotedPath) {
+    NetworkTarget target;
+    target.m_strNicName = L"Local Area Connection";
+    const std::wstring path = L"C:\\Windows\\System32\\netsh.exe";
+    EXPECT_EQ(SystemCommandLine(path, AddressCommandLine(target)),
+              L"\"C:\\Windows\\System32\\netsh.exe\" interface ip set address "
+              L"name=\"Local Area Connection\" source=dhcp");
+    std::wstring dns;
+    ASSERT_TRUE(DnsCommandLine(target, 0, dns));
+    EXPECT_EQ(SystemCommandLine(path, dns),
+              L"\"C:\\Windows\\System32\\netsh.exe\" interface ip set dns "
+              L"name=\"Local Area Connection\" dhcp");
+}

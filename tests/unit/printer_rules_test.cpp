@@ -41,11 +41,18 @@ TEST(PrinterRules, ProfilePrinterMatchesExactlyElseFallsBackToTheDefault) {
     EXPECT_EQ(ProfilePrinterPosition(kNames, L"Lab", L"Home"), 2);
     // Exact, case-sensitive.
     EXPECT_EQ(ProfilePrinterPosition(kNames, L"lab", L"Home"), 1);
-    // A printer that is gone, and the entries that name no printer, show the default.
-    for (const wchar_t* printer :
-         {L"Gone", L"Do not change Printer", L"No Printer", L"No_Printer", L""}) {
+    // A printer that is gone shows the default.
+    for (const wchar_t* printer : {L"Gone", L""}) {
         EXPECT_EQ(ProfilePrinterPosition(kNames, printer, L"Lab"), 2) << printer;
     }
+    // A profile that chose no printer shows "Do not change Printer", the entry after the names:
+    // showing the default there would store that printer at the next save.
+    for (const wchar_t* printer : {L"Do not change Printer", L"No Printer", L"No_Printer"}) {
+        EXPECT_EQ(ProfilePrinterPosition(kNames, printer, L"Lab"), 3) << printer;
+        EXPECT_EQ(ProfilePrinterPosition({}, printer, L""), 0) << printer;
+    }
+    // ...unless a real printer has that very name.
+    EXPECT_EQ(ProfilePrinterPosition({L"Lab", L"No Printer"}, L"No Printer", L"Lab"), 1);
     // Unreadable or unknown default: the first printer.
     EXPECT_EQ(ProfilePrinterPosition(kNames, L"Gone", L""), 0);
     EXPECT_EQ(ProfilePrinterPosition(kNames, L"Gone", L"Elsewhere"), 0);

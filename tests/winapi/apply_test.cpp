@@ -63,17 +63,42 @@ struct NetshCall {
     std::string command;
 };
 
-// The netsh that the runner finds first: CreateProcessW looks in the folder of the running
-// program before the current folder and the system folders, so the stand-in goes beside this
-// test program for as long as the object lives. A copy named .exe is executable for Wine.
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, n);
+}
+
+// tools/netsh of the source tree: VORLIP_NETSH_TOOLS, else two levels above build/win.
+std::wstring ToolsFolder() {
+    wchar_t env[MAX_PATH] = {};
+    if (::GetEnvironmentVariableW(L"VORLIP_NETSH_TOOLS", env, MAX_PATH)) return env;
+    return ExeFolder() + L"\\..\\..\\tools\\netsh";
+}
+
+// A netsh stand-in in one folder for as long as the object lives. The runner starts the netsh of
+// the system folder, so that is where the working one goes, replacing Wine's netsh.exe of this
+// test prefix until the object is gone; recorders planted elsewhere must never run.
 class NetshStandIn {
 public:
-    NetshStandIn() : m_folder(ExeFolder()) { Remove(); }
-    ~NetshStandIn() { Remove(); }
+    explicit NetshStandIn(std::wstring folder = SystemFolder()) : m_folder(std::move(folder)) {
+        const std::wstring replaced = Path(L"netsh.exe.replaced");
+        if (!Exists(replaced) && Exists(Path(L"netsh.exe")) &&
+            !Exists(Path(L"netsh-standin.exe"))) {
+            ::MoveFileW(Path(L"netsh.exe").c_str(), replaced.c_str());
+        }
+        Remove();
+    }
+    ~NetshStandIn() {
+        Remove();
+        ::DeleteFileW(Path(L"netsh.exe").c_str());
+        const std::wstring replaced = Path(L"netsh.exe.replaced");
+        if (Exists(replaced)) ::MoveFileW(replaced.c_str(), Path(L"netsh.exe").c_str());
+    }
 
     // The shim (a Windows program the runner can wait for) in front of the recording script.
     bool InstallRecorder(int nDelayMs) {
-        const std::wstring shim = m_folder + L"\\netsh-shim.exe";
+        const std::wstring shim = ExeFolder() + L"\\netsh-shim.exe";
         const std::wstring recorder = ToolsFolder() + L"\\netsh-recorder";
         if (!Exists(shim) || !Exists(recorder)) {
             ADD_FAILURE() << "need " << Narrow(shim) << " (target netsh_shim) and "
@@ -87,6 +112,9 @@ public:
 
     // A netsh.exe that is no program at all: CreateProcessW refuses to start it.
     void InstallBroken() { WriteFileBytes(Path(L"netsh.exe"), "not a program\n"); }
+
+    // Every call ends with this status.
+    void FailWith(int nStatus) { WriteFileBytes(Path(L"netsh.fail"), std::to_string(nStatus)); }
 
     std::vector<NetshCall> Calls() const {
         std::vector<NetshCall> calls;
@@ -102,21 +130,25 @@ public:
         return calls;
     }
 
+    bool Ran() const { return Exists(Path(L"netsh.log")); }
+
 private:
     std::wstring Path(const wchar_t* name) const { return m_folder + L"\\" + name; }
 
-    // tools/netsh of the source tree: VORLIP_NETSH_TOOLS, else two levels above build/win.
-    std::wstring ToolsFolder() const {
-        wchar_t env[MAX_PATH] = {};
-        if (::GetEnvironmentVariableW(L"VORLIP_NETSH_TOOLS", env, MAX_PATH)) return env;
-        return m_folder + L"\\..\\..\\tools\\netsh";
-    }
-
     void Remove() {
         for (const wchar_t* name :
-             {L"netsh.exe", L"netsh-standin.exe", L"netsh.log", L"netsh.delay", L"netsh.fail"}) {
+             {L"netsh-standin.exe", L"netsh.log", L"netsh.delay", L"netsh.fail"}) {
             ::DeleteFileW(Path(name).c_str());
         }
+        if (Exists(Path(L"netsh.exe.replaced"))) ::DeleteFileW(Path(L"netsh.exe").c_str());
+        // Left by scripts whose shim was ended before it could pick them up.
+        WIN32_FIND_DATAW found;
+        HANDLE hFind = ::FindFirstFileW(Path(L"netsh.done.*").c_str(), &found);
+        if (hFind == INVALID_HANDLE_VALUE) return;
+        do {
+            ::DeleteFileW(Path(found.cFileName).c_str());
+        } while (::FindNextFileW(hFind, &found));
+        ::FindClose(hFind);
     }
 
     std::wstring m_folder;
@@ -231,6 +263,85 @@ TEST(ApplyRunner, EveryFailedStartIsReportedAndEndsInStatusThree) {
     changer.ApplyAll();
     EXPECT_EQ(nMessages, 3);
     EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusFailed);
+    changer.Stop();
+}
+
+// The program runs elevated: a netsh.exe dropped beside it or into the current folder (a
+// Downloads folder) must never run in place of the system's.
+TEST(ApplyRunner, OnlyTheSystemsNetshRunsNeverOneBesideTheProgramOrInTheCurrentFolder) {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring current = std::wstring(temp) + L"vorlip-planted-netsh";
+    ::CreateDirectoryW(current.c_str(), nullptr);
+    NetshStandIn system;
+    NetshStandIn besideProgram(ExeFolder());
+    NetshStandIn inCurrentFolder(current);
+    ASSERT_TRUE(system.InstallRecorder(0));
+    ASSERT_TRUE(besideProgram.InstallRecorder(0));
+    ASSERT_TRUE(inCurrentFolder.InstallRecorder(0));
+    wchar_t before[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, before);
+    ASSERT_TRUE(::SetCurrentDirectoryW(current.c_str()));
+
+    NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); });
+    SetStaticTarget(changer);
+    changer.ApplyAll();
+    changer.Stop();
+    ::SetCurrentDirectoryW(before);
+
+    EXPECT_EQ(system.Calls().size(), 3u);
+    EXPECT_FALSE(besideProgram.Ran());
+    EXPECT_FALSE(inCurrentFolder.Ran());
+}
+
+// How each command ended is kept for the message after the apply: the exit code of each.
+TEST(ApplyRunner, KeepsEachCommandsExitCode) {
+    NetshStandIn netsh;
+    ASSERT_TRUE(netsh.InstallRecorder(0));
+    NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); });
+    SetStaticTarget(changer);
+    changer.ApplyAll();
+    ASSERT_EQ(changer.m_Results.size(), 3u);
+    for (const CommandResult& result : changer.m_Results) {
+        EXPECT_EQ(result.outcome, CommandOutcome::Exited);
+        EXPECT_EQ(result.exitCode, 0u);
+    }
+    netsh.FailWith(5);
+    changer.ApplyAll();
+    const std::vector<std::wstring> expected = ApplyCommandLines(changer);
+    ASSERT_EQ(changer.m_Results.size(), 3u) << "each apply starts a fresh list";
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(changer.m_Results[i].line, expected[i]);
+        EXPECT_EQ(changer.m_Results[i].outcome, CommandOutcome::Exited);
+        EXPECT_EQ(changer.m_Results[i].exitCode, 5u);
+    }
+    changer.Stop();
+}
+
+// A netsh that does not end is ended after the limit, counted as timed out, and the next command
+// still runs: the apply always comes to its end.
+TEST(ApplyRunner, ACommandPastTheLimitIsEndedAndTheNextStillRuns) {
+    NetshStandIn netsh;
+    constexpr int kStandInMs = 2500;
+    ASSERT_TRUE(netsh.InstallRecorder(kStandInMs));
+    NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); },
+                           std::chrono::milliseconds(500));
+    SetStaticTarget(changer);
+    changer.ApplyAll();
+    ASSERT_EQ(changer.m_Results.size(), 3u);
+    for (const CommandResult& result : changer.m_Results) {
+        EXPECT_EQ(result.outcome, CommandOutcome::TimedOut);
+    }
+    // The stand-in's scripts go on sleeping after their shims were ended and log when they wake;
+    // their start times show that each command was started before the previous one had ended.
+    std::vector<NetshCall> calls;
+    for (int i = 0; i < 100 && calls.size() < 3; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        calls = netsh.Calls();
+    }
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_LT(calls[1].start, calls[0].end);
+    EXPECT_LT(calls[2].start, calls[1].end);
     changer.Stop();
 }
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Puts a netsh stand-in into a folder, where a Windows program run from that folder finds it
-# before the system's netsh (CreateProcessW searches the program's own folder first). For test
-# folders only: never next to a VorlIP.exe that is shipped.
+# Puts a netsh stand-in into a folder. The program starts netsh from the system folder by its
+# full path, so a test installs the stand-in into the system folder of its own Wine prefix
+# (PREFIX/drive_c/windows/system32), where it replaces Wine's netsh.exe until it is removed.
+# Installed anywhere else (beside the program, in the current folder) it must never run, which
+# tests check. For test prefixes only: never on a machine whose netsh is in real use.
 #
 #   install.sh recorder|linux DIR SHIM   SHIM is the built netsh-shim.exe
-#   install.sh remove DIR                removes the stand-in, its log and its control files
+#   install.sh remove DIR                removes the stand-in, its log and its control files,
+#                                        and gives back the netsh.exe it replaced
 #
 # Wine runs a native script named netsh.exe directly, but hands back no process handle for it,
 # so the caller could not wait for it to end. The shim is a Windows program that can be waited
@@ -13,14 +16,17 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 usage() {
-    sed -n '6,7p' "$0" | sed 's/^# *//' >&2
+    sed -n '8,10p' "$0" | sed 's/^# *//' >&2
     exit 2
 }
 
 remove() {
     local dir=$1
-    rm -f "$dir/netsh.exe" "$dir/netsh-standin.exe" "$dir/netsh.log" "$dir/netsh.delay" \
-        "$dir/netsh.fail" "$dir"/netsh.done.*
+    # netsh.exe is ours only while our script is beside it; otherwise it is the system's.
+    if [ -f "$dir/netsh-standin.exe" ]; then rm -f "$dir/netsh.exe"; fi
+    rm -f "$dir/netsh-standin.exe" "$dir/netsh.log" "$dir/netsh.delay" "$dir/netsh.fail" \
+        "$dir"/netsh.done.*
+    if [ -f "$dir/netsh.exe.replaced" ]; then mv -f "$dir/netsh.exe.replaced" "$dir/netsh.exe"; fi
 }
 
 [ $# -ge 2 ] || usage
@@ -29,6 +35,8 @@ recorder | linux)
     [ $# -eq 3 ] || usage
     [ -f "$3" ] || { echo "install.sh: no shim at $3 (build target netsh_shim)" >&2; exit 1; }
     remove "$2"
+    # The system's own netsh.exe is kept aside and comes back with "remove".
+    if [ -f "$2/netsh.exe" ]; then mv "$2/netsh.exe" "$2/netsh.exe.replaced"; fi
     install -m 755 "$3" "$2/netsh.exe"
     install -m 755 "$here/netsh-$1" "$2/netsh-standin.exe"
     ;;

@@ -1,0 +1,82 @@
+#include "apply/ApplyReport.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "net/AddressText.h"
+#include "net/NicInformation.h"
+#include "ui/LanguageTexts.h"
+
+namespace {
+
+std::wstring Text(ApplyReportText text, int language) {
+    return std::wstring(GetApplyReportText(text, language));
+}
+
+// The heading with the adapter's name in place of "{}".
+std::wstring Heading(ApplyReportText text, const std::wstring& name, int language) {
+    std::wstring heading = Text(text, language);
+    const size_t at = heading.find(L"{}");
+    if (at != std::wstring::npos) heading.replace(at, 2, name);
+    return heading;
+}
+
+// "LABEL: ADDRESS / MASK, gateway GATEWAY"
+std::wstring AddressLine(const std::wstring& label, std::wstring_view ip, std::wstring_view mask,
+                         std::wstring_view gateway, int language) {
+    std::wstring line = label + L": " + std::wstring(ip) + L" / " + std::wstring(mask) + L", " +
+                        Text(ApplyReportText::Gateway, language) + L" ";
+    const bool bNone = gateway.empty() || gateway == kNoAddress;
+    return line + (bNone ? Text(ApplyReportText::NoGateway, language) : std::wstring(gateway));
+}
+
+std::wstring ResultLine(const CommandResult& result, int language) {
+    std::wstring line = result.line + L" : ";
+    switch (result.outcome) {
+        case CommandOutcome::Exited:
+            return line + Text(ApplyReportText::ExitCode, language) + L" " +
+                   std::to_wstring(result.exitCode);
+        case CommandOutcome::NotStarted:
+            return line + Text(ApplyReportText::NotStarted, language);
+        case CommandOutcome::TimedOut:
+            return line + Text(ApplyReportText::Ended, language);
+    }
+    return line;
+}
+
+}  // namespace
+
+bool AddressTook(const NetworkTarget& asked, const NICs& adapter) {
+    if (asked.m_strIp != adapter.ip || asked.m_strMask != adapter.subnet) return false;
+    return asked.m_strGateway == kNoAddress || asked.m_strGateway == adapter.gateway;
+}
+
+std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
+                         const std::vector<CommandResult>& results, int language) {
+    const int nPosition = AdapterPosition(inventory, asked.m_strNicName);
+    const NICs* pAdapter = nPosition >= 0 ? &inventory[static_cast<size_t>(nPosition)] : nullptr;
+    const bool bStatic = asked.m_bDhcpIp == 0;
+    const bool bNotTaken = bStatic && (!pAdapter || !AddressTook(asked, *pAdapter));
+    const bool bTimedOut = std::any_of(results.begin(), results.end(), [](const auto& r) {
+        return r.outcome == CommandOutcome::TimedOut;
+    });
+    if (!bNotTaken && !bTimedOut) return {};
+
+    std::wstring text = Heading(bNotTaken ? ApplyReportText::NotTaken : ApplyReportText::TimedOut,
+                                asked.m_strNicName, language) +
+                        L"\n\n";
+    if (bStatic) {
+        text += AddressLine(Text(ApplyReportText::Asked, language), asked.m_strIp, asked.m_strMask,
+                            asked.m_strGateway, language) +
+                L"\n";
+    }
+    const std::wstring now = Text(ApplyReportText::Now, language);
+    if (pAdapter) {
+        text += AddressLine(now, pAdapter->ip, pAdapter->subnet, pAdapter->gateway, language);
+    } else {
+        text += now + L": " + Text(ApplyReportText::AdapterMissing, language);
+    }
+    text += L"\n";
+    for (const CommandResult& result : results) text += L"\n" + ResultLine(result, language);
+    return text;
+}

@@ -1,0 +1,120 @@
+// The message after an apply: said only when a static address did not take or a command had to
+// be ended, and then naming the adapter, what was asked, what it has and how each command ended.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "apply/ApplyReport.h"
+#include "config/ConfigKeys.h"
+#include "support/Records.h"
+
+namespace {
+
+NetworkTarget StaticTarget() {
+    NetworkTarget t;
+    t.m_strNicName = L"Ethernet";
+    t.m_bDhcpIp = 0;
+    t.m_strIp = L"10.0.0.5";
+    t.m_strMask = L"255.255.255.0";
+    t.m_strGateway = L"10.0.0.1";
+    t.m_bDhcpDns = 0;
+    t.m_strDns[0] = L"10.0.0.53";
+    t.m_strDns[1] = L"0.0.0.0";
+    return t;
+}
+
+std::vector<NICs> Inventory(const wchar_t* ip, const wchar_t* mask, const wchar_t* gateway) {
+    std::vector<NICs> inventory(2);
+    CopyField(inventory[0].nicname, L"Wi-Fi");
+    SetAddresses(inventory[0], L"10.0.0.5", L"255.255.255.0", L"10.0.0.1", L"", L"");
+    CopyField(inventory[1].nicname, L"Ethernet");
+    SetAddresses(inventory[1], ip, mask, gateway, L"", L"");
+    return inventory;
+}
+
+std::vector<CommandResult> Exits(uint32_t address, uint32_t dns) {
+    const NetworkTarget t = StaticTarget();
+    const std::vector<std::wstring> lines = ApplyCommandLines(t);
+    return {{lines[0], CommandOutcome::Exited, address}, {lines[1], CommandOutcome::Exited, dns}};
+}
+
+}  // namespace
+
+TEST(ApplyReport, NothingIsSaidWhenTheAddressTookWhateverTheExitCodes) {
+    const NetworkTarget asked = StaticTarget();
+    EXPECT_EQ(ApplyReport(asked, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1"), Exits(0, 0),
+                          kLanguageEnglish),
+              L"");
+    // DNS is not compared, so a refused DNS command alone says nothing.
+    EXPECT_EQ(ApplyReport(asked, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1"), Exits(0, 1),
+                          kLanguageEnglish),
+              L"");
+    // Without a gateway asked for, the adapter's gateway does not matter.
+    NetworkTarget noGateway = StaticTarget();
+    noGateway.m_strGateway = L"0.0.0.0";
+    EXPECT_EQ(ApplyReport(noGateway, Inventory(L"10.0.0.5", L"255.255.255.0", L"192.168.1.1"),
+                          Exits(0, 0), kLanguageEnglish),
+              L"");
+    // A DHCP address may still be on its way: not compared at all.
+    NetworkTarget dhcp = StaticTarget();
+    dhcp.m_bDhcpIp = 1;
+    EXPECT_EQ(ApplyReport(dhcp, Inventory(L"", L"", L""), Exits(1, 1), kLanguageEnglish), L"");
+}
+
+TEST(ApplyReport, AnAddressThatDidNotTakeNamesTheAdapterBothSidesAndEveryExitCode) {
+    const NetworkTarget asked = StaticTarget();
+    const std::vector<CommandResult> results = Exits(1, 0);
+    const std::wstring text = ApplyReport(asked, Inventory(L"10.0.0.9", L"255.255.0.0", L"0.0.0.0"),
+                                          results, kLanguageEnglish);
+    EXPECT_EQ(text,
+              L"The settings did not take on \"Ethernet\".\n\n"
+              L"Asked: 10.0.0.5 / 255.255.255.0, gateway 10.0.0.1\n"
+              L"Now: 10.0.0.9 / 255.255.0.0, gateway none\n\n" +
+                  results[0].line + L" : exit code 1\n" + results[1].line + L" : exit code 0");
+
+    // Each of address, mask and gateway counts on its own.
+    for (const auto& now : {Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.254"),
+                            Inventory(L"10.0.0.5", L"255.0.0.0", L"10.0.0.1"),
+                            Inventory(L"10.0.0.6", L"255.255.255.0", L"10.0.0.1")}) {
+        EXPECT_NE(ApplyReport(asked, now, results, kLanguageEnglish), L"");
+    }
+}
+
+TEST(ApplyReport, AGoneAdapterAndCommandsThatDidNotRunOrEndAreSaid) {
+    NetworkTarget asked = StaticTarget();
+    asked.m_strNicName = L"USB";
+    const std::vector<std::wstring> lines = ApplyCommandLines(asked);
+    const std::vector<CommandResult> results = {{lines[0], CommandOutcome::TimedOut, 1},
+                                                {lines[1], CommandOutcome::NotStarted, 0}};
+    const std::wstring text = ApplyReport(
+        asked, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1"), results, kLanguageEnglish);
+    EXPECT_NE(text.find(L"\"USB\""), std::wstring::npos) << text;
+    EXPECT_NE(text.find(L"Now: adapter not found\n"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(lines[0] + L" : stopped after 60 s"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(lines[1] + L" : not started"), std::wstring::npos) << text;
+
+    // A command that had to be ended is said even when the address is as asked, and for DHCP.
+    NetworkTarget dhcp = StaticTarget();
+    dhcp.m_bDhcpIp = 1;
+    const std::wstring timedOut = ApplyReport(
+        dhcp, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1"), results, kLanguageEnglish);
+    EXPECT_EQ(timedOut.rfind(L"A netsh command for \"Ethernet\" did not end in time", 0), 0u)
+        << timedOut;
+    EXPECT_EQ(timedOut.find(L"Asked"), std::wstring::npos) << "DHCP asks for no address";
+}
+
+TEST(ApplyReport, TheMessageFollowsTheLanguage) {
+    const NetworkTarget asked = StaticTarget();
+    const auto now = Inventory(L"10.0.0.9", L"255.255.255.0", L"10.0.0.1");
+    const std::wstring korean = ApplyReport(asked, now, Exits(1, 0), kLanguageKorean);
+    EXPECT_EQ(korean.rfind(L"\"Ethernet\"에 설정이 적용되지 않았습니다.\n\n요청: 10.0.0.5", 0), 0u);
+    EXPECT_NE(korean.find(L"종료 코드 1"), std::wstring::npos);
+    const std::wstring japanese = ApplyReport(asked, now, Exits(1, 0), kLanguageJapanese);
+    EXPECT_EQ(japanese.rfind(L"「Ethernet」に設定が反映されませんでした。\n\n指定: 10.0.0.5", 0),
+              0u);
+    EXPECT_NE(japanese.find(L"終了コード 1"), std::wstring::npos);
+    // A language index the tables do not know still gets the message, in English.
+    EXPECT_EQ(ApplyReport(asked, now, Exits(1, 0), 7),
+              ApplyReport(asked, now, Exits(1, 0), kLanguageEnglish));
+}
