@@ -121,9 +121,6 @@ TEST(Update, SameVersionOrABadAnswerShowsNothing) {
     };
     const Case cases[] = {
         {"same version", "body", VersionFile("1.3.3.7", "https://x.test/", "notes")},
-        {"marker in other case", "body",
-         "vorlip_version_checking_system\r\n2.0\r\nhttps://x.test/\r\n"},
-        {"too short", "body", "VorlIP_Version\r\n2.0\r\n"},
         {"404 page", "notfound", VersionFile("2.0", "https://x.test/", "")},
         {"closed port", "closed", {}},
     };
