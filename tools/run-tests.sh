@@ -26,6 +26,8 @@ winpath() { echo "Z:${1//\//\\}"; }
 
 SFX=${VORLIP_RIG_SUFFIX:-}
 NS_INV="vorl-inv$SFX" NS_EMPTY="vorl-empty$SFX" NS_APPLY="vorl-apply$SFX"
+NS_UPDATE="vorl-update$SFX"
+UPDATE_SERVER_PID=
 DISP=${VORLIP_DISPLAY:-77}
 
 passed=0
@@ -70,6 +72,8 @@ cleanup() {
   "$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+  [ -z "$UPDATE_SERVER_PID" ] || kill "$UPDATE_SERVER_PID" 2>/dev/null || true
+  "$RIG/netns.sh" down "$NS_UPDATE" >/dev/null 2>&1 || true
   "$RIG/xvfb.sh" stop "$DISP" >/dev/null 2>&1 || true
   [ "${VORLIP_KEEP_CUPS:-0}" = 1 ] || "$RIG/cups.sh" stop >/dev/null 2>&1 || true
 }
@@ -100,7 +104,8 @@ wineserver -k >/dev/null 2>&1 || true
 "$RIG/cups.sh" start vorl-office vorl-home vorl-lab
 
 echo "== Win32 tests under Wine (network namespaces)"
-run winapi "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/winapi_tests.exe" --gtest_filter='-EmptyInventory.*'
+run winapi "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/winapi_tests.exe" \
+  --gtest_filter='-EmptyInventory.*:UpdateCheck.*'
 wineserver -k >/dev/null 2>&1 || true
 run winapi-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/winapi_tests.exe" \
   --gtest_filter='EmptyInventory.*'
@@ -114,7 +119,7 @@ export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
   run e2e "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
-  --gtest_filter='-EmptyInventory.*:Apply.*'
+  --gtest_filter='-EmptyInventory.*:Apply.*:Update.*'
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
@@ -138,6 +143,37 @@ wineserver -k >/dev/null 2>&1 || true
 "$ROOT/tools/netsh/install.sh" remove "$SYSTEM32"
 "$ROOT/tools/netsh/install.sh" remove "$B/e2e-scratch/Apply"
 "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+
+# The update check asks for its version file by the project's own host name; in this namespace
+# the hosts file points the name at a local server, which each test tells what to answer. A
+# stand-in browser registered for https records what the program asks the shell to open.
+UPDATE_DIR="$B/e2e-scratch/UpdateServer"
+mkdir -p "$UPDATE_DIR"
+echo closed >"$UPDATE_DIR/mode"
+cp "$RIG/browser-standin.sh" "$UPDATE_DIR/browser.exe"
+"$RIG/netns.sh" down "$NS_UPDATE" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_UPDATE" vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up
+"$RIG/netns.sh" hosts "$NS_UPDATE" "127.0.0.1 update.vorlip.test"
+ip netns exec "$NS_UPDATE" python3 "$RIG/update-server.py" "$UPDATE_DIR" 80 \
+  >"$RESULTS/update-server.log" 2>&1 &
+UPDATE_SERVER_PID=$!
+# Wine's shell reads the machine's classes only; the user's are not merged in.
+HTTPS_OPEN='HKLM\Software\Classes\https\shell\open\command'
+https_browser=$(wine reg query "$HTTPS_OPEN" /ve 2>/dev/null | sed -n 's/^.*REG_SZ *//p' | tr -d '\r')
+wine reg add "$HTTPS_OPEN" /ve /f /d "\"$(winpath "$UPDATE_DIR/browser.exe")\" \"%1\"" \
+  >/dev/null 2>&1
+wineserver -k >/dev/null 2>&1 || true
+export VORLIP_UPDATE_DIR=$(winpath "$UPDATE_DIR")
+run winapi-update "$RIG/in-ns.sh" "$NS_UPDATE" wine "$B/win/winapi_tests.exe" \
+  --gtest_filter='UpdateCheck.*'
+wineserver -k >/dev/null 2>&1 || true
+run e2e-update "$RIG/in-ns.sh" "$NS_UPDATE" wine "$B/win/e2e_driver.exe" --gtest_filter='Update.*'
+wineserver -k >/dev/null 2>&1 || true
+kill "$UPDATE_SERVER_PID" 2>/dev/null || true
+UPDATE_SERVER_PID=
+wine reg add "$HTTPS_OPEN" /ve /f /d "$https_browser" >/dev/null 2>&1
+wineserver -k >/dev/null 2>&1 || true
+"$RIG/netns.sh" down "$NS_UPDATE" >/dev/null 2>&1 || true
 
 # Window sizes by screen dpi: Wine reads LogPixels when its server starts.
 for dpi in 120 144 110; do

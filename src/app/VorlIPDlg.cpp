@@ -11,6 +11,7 @@
 #include "ui/ProcessingDlg.h"
 #include "ui/SearchDlg.h"
 #include "ui/VorlTrayIcon.h"
+#include "update/UpdateCheck.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -165,8 +166,10 @@ void CVorlIPDlg::RegisterGlobalHotKey() {
     ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, kHotKeyVirtualKey);
 }
 
-// The once-per-start update check arrives with the update support.
-void CVorlIPDlg::StartUpdateCheck() {}
+// The check runs on a thread of its own that the window never waits for, not even at exit.
+void CVorlIPDlg::StartUpdateCheck() {
+    StartUpdateCheckThread(m_hWnd);
+}
 
 // Enter never closes the main window.
 void CVorlIPDlg::OnOK() {}

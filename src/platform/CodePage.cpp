@@ -1,0 +1,20 @@
+#include "platform/CodePage.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+
+namespace platform {
+
+std::wstring AnsiToWide(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int nBytes = static_cast<int>(std::min<size_t>(bytes.size(), INT_MAX));
+    const int nChars = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), nBytes, nullptr, 0);
+    if (nChars <= 0) return {};
+    std::wstring text(static_cast<size_t>(nChars), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), nBytes, text.data(), nChars);
+    return text;
+}
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#include "update/UpdateCheck.h"
+
+#include <exception>
+#include <optional>
+#include <thread>
+
+#include "platform/CodePage.h"
+#include "platform/Internet.h"
+#include "ui/LanguageTexts.h"
+#include "update/UpdateServerDlg.h"
+
+namespace {
+
+// The longest path Windows knows, in characters.
+constexpr DWORD kMaxPathChars = 32768;
+
+// The program's file name without folder and extension; the update server sees it as the agent.
+std::wstring ProgramName() {
+    std::wstring path(kMaxPathChars, L'\0');
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), kMaxPathChars);
+    path.resize(length < kMaxPathChars ? length : 0);
+    const size_t slash = path.find_last_of(L"\\/");
+    std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    const size_t dot = name.find_last_of(L'.');
+    if (dot != std::wstring::npos) name.resize(dot);
+    return name;
+}
+
+void ShowNewVersion(const VersionInfo& info) {
+    CUpdateServerDlg dlg;
+    dlg.m_strLatestVersion = info.m_strLatestVersion;
+    dlg.m_strDownloadPage = info.m_strDownloadPage;
+    dlg.m_strReleaseNotes = info.m_strReleaseNotes;
+    dlg.DoModal();
+}
+
+}  // namespace
+
+int CheckLatestVersion(VersionInfo& info, std::wstring strRunningVersion) {
+    platform::InternetSession session;
+    if (!session.Open(ProgramName(), kUpdateCheckTimeoutMs)) return kVersionCheckError;
+    if (!session.OpenUrl(VersionFileUrl())) return kVersionCheckError;
+    const std::optional<std::string> body =
+        ReadVersionBody([&session](char* pBuffer, size_t nWanted, size_t& nGot) {
+            return session.Read(pBuffer, nWanted, nGot);
+        });
+    if (!body) return kVersionCheckError;
+    return ParseVersionText(platform::AnsiToWide(*body), strRunningVersion, info);
+}
+
+UINT UpdateCheckThread(LPVOID) {
+    // Whatever goes wrong here stays here: the check must never disturb the program.
+    try {
+        VersionInfo info;
+        if (CheckLatestVersion(info, kProgramVersionText) == kVersionCheckDifferent) {
+            ShowNewVersion(info);
+        }
+    } catch (...) {
+    }
+    return 0;
+}
+
+bool StartUpdateCheckThread(LPVOID pParam) {
+    try {
+        std::thread(UpdateCheckThread, pParam).detach();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
