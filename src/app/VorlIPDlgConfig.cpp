@@ -23,7 +23,7 @@ void CVorlIPDlg::LoadConfiguration() {
 
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
-    platform::PrivateProfileReader reader(m_pIniSectionList->path);
+    platform::PrivateProfileReader reader(*m_pIniSectionList);
     LoadedConfiguration loaded =
         ReadConfiguration(reader, m_pIniSectionList->names, Inventory(), m_Options);
     profiles = std::move(loaded.profiles);

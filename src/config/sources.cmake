@@ -3,4 +3,5 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/ConfigReader.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ConfigWriter.cpp
      ${CMAKE_CURRENT_LIST_DIR}/FormToProfile.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/IniText.cpp
      ${CMAKE_CURRENT_LIST_DIR}/SectionNames.cpp)

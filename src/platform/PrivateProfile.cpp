@@ -157,22 +157,9 @@ bool Finish(bool written, const std::wstring& temp, const std::wstring& path) {
 
 // "key=value" lines as GetPrivateProfileSectionW returns them, turned into the pairs that
 // GetPrivateProfileStringW would answer.
-std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& section) {
-    std::vector<wchar_t> buffer;
-    size_t chars = 4096;
-    DWORD returned = 0;
-    for (;;) {
-        buffer.assign(chars, L'\0');
-        returned = ::GetPrivateProfileSectionW(section.c_str(), buffer.data(),
-                                               static_cast<DWORD>(chars), path.c_str());
-        // Like the name list, a section that did not fit comes back as exactly chars - 2.
-        if (SectionNamesFit(returned, chars) || chars > std::numeric_limits<DWORD>::max() / 2) {
-            break;
-        }
-        chars *= 2;
-    }
+std::vector<IniEntry> EntriesOfBlock(std::wstring_view block) {
     std::vector<IniEntry> entries;
-    for (std::wstring_view line : SplitSectionNames(std::wstring_view(buffer.data(), returned))) {
+    for (std::wstring_view line : SplitSectionNames(block)) {
         const size_t equals = line.find(L'=');
         // A name without '=' still shadows a later line of that name, and reads as missing.
         if (equals == std::wstring_view::npos) {
@@ -190,21 +177,64 @@ std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& 
     return entries;
 }
 
-std::vector<std::wstring> ReadSectionNames(const std::wstring& path) {
-    std::vector<wchar_t> buffer;
-    size_t chars = kSectionNamesInitialChars;
-    for (;;) {
-        buffer.assign(chars, L'\0');
-        const DWORD returned = ::GetPrivateProfileSectionNamesW(
-            buffer.data(), static_cast<DWORD>(chars), path.c_str());
-        const size_t next = GrowSectionNamesBuffer(chars);
-        // The last size a DWORD can express takes what it got; only a file of gigabytes ends
-        // here, and its cut last name is dropped by the split.
-        if (SectionNamesFit(returned, chars) || next > std::numeric_limits<DWORD>::max()) {
-            return SplitSectionNames(std::wstring_view(buffer.data(), returned));
-        }
-        chars = next;
+constexpr BYTE kUtf8Mark[] = {0xEF, 0xBB, 0xBF};
+constexpr BYTE kUtf16BeMark[] = {0xFE, 0xFF};
+
+bool StartsWith(const std::string& bytes, const BYTE* mark, size_t size) {
+    if (bytes.size() < size) return false;
+    for (size_t i = 0; i < size; ++i) {
+        if (static_cast<BYTE>(bytes[i]) != mark[i]) return false;
     }
+    return true;
+}
+
+std::wstring FromCodePage(UINT codePage, const char* data, size_t size) {
+    if (size == 0) return {};
+    const int chars = ::MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), nullptr, 0);
+    std::wstring text(static_cast<size_t>(chars > 0 ? chars : 0), L'\0');
+    if (chars > 0) {
+        ::MultiByteToWideChar(codePage, 0, data, static_cast<int>(size), text.data(), chars);
+    }
+    return text;
+}
+
+// The text as the private-profile functions see it: a byte-order mark picks UTF-16 (either
+// order) or UTF-8; anything else is in the ANSI code page. An odd last byte of UTF-16 is dropped.
+std::wstring DecodeIniBytes(const std::string& bytes) {
+    if (StartsWith(bytes, kUtf8Mark, sizeof(kUtf8Mark))) {
+        return FromCodePage(CP_UTF8, bytes.data() + 3, bytes.size() - 3);
+    }
+    const bool little = StartsWith(bytes, kUtf16LeMark, sizeof(kUtf16LeMark));
+    if (little || StartsWith(bytes, kUtf16BeMark, sizeof(kUtf16BeMark))) {
+        std::wstring text((bytes.size() - 2) / 2, L'\0');
+        for (size_t i = 0; i < text.size(); ++i) {
+            const auto first = static_cast<BYTE>(bytes[2 + 2 * i]);
+            const auto second = static_cast<BYTE>(bytes[3 + 2 * i]);
+            text[i] = static_cast<wchar_t>(little ? first | (second << 8) : second | (first << 8));
+        }
+        return text;
+    }
+    return FromCodePage(CP_ACP, bytes.data(), bytes.size());
+}
+
+// The whole file, read while other copies may replace it: every save replaces it in one
+// rename, so the bytes are the old file's or the new one's.
+bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size{};
+    bool ok = ::GetFileSizeEx(hFile, &size) && size.QuadPart < (1LL << 31);
+    if (ok) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD got = 0;
+        ok = bytes.empty() ||
+             ::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+        if (ok) bytes.resize(got);
+    }
+    ::CloseHandle(hFile);
+    return ok;
 }
 
 }  // namespace
@@ -228,9 +258,23 @@ std::wstring ConfigurationPath() {
     }
 }
 
+std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path) {
+    std::string bytes;
+    if (path.empty() || !ReadWholeFile(path, bytes)) {
+        return std::make_shared<const std::vector<IniTextSection>>();
+    }
+    return std::make_shared<const std::vector<IniTextSection>>(ParseIniText(DecodeIniBytes(bytes)));
+}
+
 std::wstring PrivateProfileReader::GetString(const std::wstring& section, const std::wstring& key) {
     if (!m_fetched || m_section != section) {
-        m_entries = ReadSection(m_path, section);
+        m_entries.clear();
+        for (const IniTextSection& candidate : *m_sections) {
+            if (!candidate.name.empty() && SameIniName(candidate.name, section)) {
+                m_entries = EntriesOfBlock(candidate.block);
+                break;
+            }
+        }
         m_section = section;
         m_fetched = true;
     }
@@ -245,7 +289,8 @@ std::wstring PrivateProfileReader::GetString(const std::wstring& section, const 
 
 IniSectionList::IniSectionList(std::wstring filePath) : path(std::move(filePath)) {
     if (path.empty()) return;
-    names = ReadSectionNames(path);
+    sections = ReadIniFile(path);
+    names = ListedSectionNames(*sections);
     count = static_cast<int>(names.size());
     loaded = true;
 }
@@ -319,11 +364,10 @@ bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inv
     ConfigurationLock lock(path);
     if (!lock.Owned()) return false;
     RemoveStaleTemporaryFiles(path);
-    // The private-profile functions may answer from a copy read before another copy replaced
-    // the file; this update must see the file as it is now.
-    ForgetCachedFile(path);
+    // Read from the disk, not from the private-profile functions' cache: this update must see
+    // the file as another copy has just left it.
     const IniSectionList list(path);
-    PrivateProfileReader reader(path);
+    PrivateProfileReader reader(list);
     Options current = options;
     LoadedConfiguration loaded = ReadConfiguration(reader, list.names, inventory, current);
     change(loaded.profiles, current);

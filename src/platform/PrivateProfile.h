@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "config/ConfigKeys.h"
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
+#include "config/IniText.h"
 
 namespace platform {
 
@@ -19,32 +21,15 @@ namespace platform {
 // path cannot be read, which IniSectionList reports as not loaded.
 std::wstring ConfigurationPath();
 
-// Answers the reading rules from a file with the private-profile functions. Each section is
-// fetched whole with one GetPrivateProfileSectionW call and its keys are answered from that copy
-// by the rules GetPrivateProfileStringW applies: key names compared without regard to case, the
-// first of repeated keys wins, blanks around name and value dropped, one pair of matching quotes
-// around a value removed, a name without '=' reads as missing. Under Wine every private-profile
-// call costs a file open and, for a file written in the last two seconds (as after every save), a
-// fresh parse of the whole file, so one call per section instead of one per key is what keeps a
-// reload after a save fast. The copy is not refreshed: use one reader per load.
-class PrivateProfileReader final : public IniReader {
-public:
-    explicit PrivateProfileReader(std::wstring path) : m_path(std::move(path)) {}
+// The file at path read once and decoded as the private-profile functions decode it (a UTF-16
+// or UTF-8 byte-order mark, otherwise the ANSI code page), then split into its sections by the
+// rules those functions apply. A missing or unreadable file gives no sections.
+std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path);
 
-    // The value, or kMissingText. Not cut to kMaxValueChars; the reading rules do that.
-    std::wstring GetString(const std::wstring& section, const std::wstring& key) override;
-
-private:
-    std::wstring m_path;
-    bool m_fetched = false;
-    std::wstring m_section;
-    std::vector<IniEntry> m_entries;
-};
-
-// The configuration file's path and its section names in file order, read once when the object
-// is built. Every name is seen, however many there are, and each is kept whole. A missing file
-// or one without sections is loaded with no names (and is not created); only an empty path
-// leaves loaded false.
+// The file's path and its section names in file order, read once when the object is built.
+// Every name is seen, however many there are, and each is kept whole. A missing file or one
+// without sections is loaded with no names (and is not created); only an empty path leaves
+// loaded false.
 struct IniSectionList {
     explicit IniSectionList(std::wstring filePath);
 
@@ -52,6 +37,32 @@ struct IniSectionList {
     bool loaded = false;
     std::vector<std::wstring> names;
     int count = 0;  // names.size()
+    // The text the names came from; a reader built on this list answers from the same text.
+    std::shared_ptr<const std::vector<IniTextSection>> sections;
+};
+
+// Answers the reading rules from one reading of the file: each section's lines as
+// GetPrivateProfileSectionW hands them over (the first section of that name, compared without
+// regard to case), and each key by the rules GetPrivateProfileStringW applies: key names compared
+// without regard to case, the first of repeated keys wins, blanks around name and value dropped,
+// one pair of matching quotes around a value removed, a name without '=' reads as missing.
+// Under Wine every private-profile call costs a file open and, for a file written moments ago
+// (as after every save), a fresh parse of the whole file; one read per load instead of one call
+// per section is what keeps a reload after a save fast. The text is not refreshed: use one
+// reader per load.
+class PrivateProfileReader final : public IniReader {
+public:
+    explicit PrivateProfileReader(const std::wstring& path) : m_sections(ReadIniFile(path)) {}
+    explicit PrivateProfileReader(const IniSectionList& list) : m_sections(list.sections) {}
+
+    // The value, or kMissingText. Not cut to kMaxValueChars; the reading rules do that.
+    std::wstring GetString(const std::wstring& section, const std::wstring& key) override;
+
+private:
+    std::shared_ptr<const std::vector<IniTextSection>> m_sections;
+    bool m_fetched = false;
+    std::wstring m_section;
+    std::vector<IniEntry> m_entries;
 };
 
 // Replaces the file at path with exactly these sections, in this order, holding the text that
