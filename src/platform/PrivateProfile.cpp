@@ -355,8 +355,13 @@ ConfigurationLock::~ConfigurationLock() {
     ::SetLastError(dwError);
 }
 
-bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
-                             const Options& options, const ConfigurationChange& change) {
+namespace {
+
+// Runs one write of the file at path under its lock, after clearing what killed writers left.
+// Without the program's own path a temporary name would land in whatever the current folder is,
+// and the failure path would delete a stranger's file of that name: an empty path writes nothing.
+template <class Write>
+bool WriteUnderLock(const std::wstring& path, const Write& write) {
     if (path.empty()) {
         ::SetLastError(ERROR_PATH_NOT_FOUND);
         return false;
@@ -364,55 +369,52 @@ bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inv
     ConfigurationLock lock(path);
     if (!lock.Owned()) return false;
     RemoveStaleTemporaryFiles(path);
-    // Read from the disk, not from the private-profile functions' cache: this update must see
-    // the file as another copy has just left it.
-    const IniSectionList list(path);
-    PrivateProfileReader reader(list);
-    Options current = options;
-    LoadedConfiguration loaded = ReadConfiguration(reader, list.names, inventory, current);
-    change(loaded.profiles, current);
-    return WriteConfigurationFile(path, BuildConfigurationContent(loaded.profiles, current));
+    return write();
+}
+
+}  // namespace
+
+bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
+                             const Options& options, const ConfigurationChange& change) {
+    return WriteUnderLock(path, [&] {
+        // Read from the disk, not from the private-profile functions' cache: this update must see
+        // the file as another copy has just left it.
+        const IniSectionList list(path);
+        PrivateProfileReader reader(list);
+        Options current = options;
+        LoadedConfiguration loaded = ReadConfiguration(reader, list.names, inventory, current);
+        change(loaded.profiles, current);
+        return WriteConfigurationFile(path, BuildConfigurationContent(loaded.profiles, current));
+    });
 }
 
 bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection> sections) {
-    // Without the program's own path the temporary name would be ".tmp" in whatever the current
-    // folder is, and the failure path would delete a stranger's file of that name.
-    if (path.empty()) {
-        ::SetLastError(ERROR_PATH_NOT_FOUND);
-        return false;
-    }
-    ConfigurationLock lock(path);
-    if (!lock.Owned()) return false;
-    RemoveStaleTemporaryFiles(path);
-    const std::wstring temp = TemporaryConfigurationPath(path);
-    // One write of the whole file: under Wine every private-profile call re-reads and rewrites
-    // a recently changed file, which made a section-by-section rewrite cost the square of the
-    // profile count. The bytes are the ones WritePrivateProfileSectionW would leave.
-    const std::wstring text = RenderIniText(MergeSectionsLikeTheSystem(sections));
-    return Finish(CreateUnicodeFile(temp, text), temp, path);
+    return WriteUnderLock(path, [&] {
+        const std::wstring temp = TemporaryConfigurationPath(path);
+        // One write of the whole file: under Wine every private-profile call re-reads and rewrites
+        // a recently changed file, which made a section-by-section rewrite cost the square of the
+        // profile count. The bytes are the ones WritePrivateProfileSectionW would leave.
+        const std::wstring text = RenderIniText(MergeSectionsLikeTheSystem(sections));
+        return Finish(CreateUnicodeFile(temp, text), temp, path);
+    });
 }
 
 bool WriteOptionsSection(const std::wstring& path, const Options& options) {
-    if (path.empty()) {
-        ::SetLastError(ERROR_PATH_NOT_FOUND);
-        return false;
-    }
-    ConfigurationLock lock(path);
-    if (!lock.Owned()) return false;
-    RemoveStaleTemporaryFiles(path);
-    const std::wstring temp = TemporaryConfigurationPath(path);
-    bool written = false;
-    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        ::GetLastError() == ERROR_FILE_NOT_FOUND) {
-        written = CreateUnicodeFile(temp);
-    } else {
-        // The copy carries the file's encoding over; a read-only attribute would stop the write
-        // into the copy, and the rename then decides whether the file may be replaced.
-        written = ::CopyFileW(path.c_str(), temp.c_str(), FALSE) &&
-                  ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    written = written && WriteSection(temp, kOptionsSection, OptionsEntries(options));
-    return Finish(written, temp, path);
+    return WriteUnderLock(path, [&] {
+        const std::wstring temp = TemporaryConfigurationPath(path);
+        bool written = false;
+        if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            ::GetLastError() == ERROR_FILE_NOT_FOUND) {
+            written = CreateUnicodeFile(temp);
+        } else {
+            // The copy carries the file's encoding over; a read-only attribute would stop the write
+            // into the copy, and the rename then decides whether the file may be replaced.
+            written = ::CopyFileW(path.c_str(), temp.c_str(), FALSE) &&
+                      ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        written = written && WriteSection(temp, kOptionsSection, OptionsEntries(options));
+        return Finish(written, temp, path);
+    });
 }
 
 }  // namespace platform
