@@ -2,7 +2,8 @@
 //   start-up      process start to main window shown and idle: VorlIP with 0 and 100 profiles
 //                 against a bare dialog program built the same way; working set once idle
 //   apply         "Yes" to the busy window hidden for a three-command profile, less the time the
-//                 netsh stand-in itself ran (read from its log in the system folder)
+//                 netsh processes themselves took (each one's lifetime, from the stand-in's log
+//                 in the system folder)
 // Usage: app_bench.exe VORLIP_EXE BARE_EXE SCRATCH_FOLDER
 #include <windows.h>
 #include <psapi.h>
@@ -121,8 +122,16 @@ std::wstring SystemFile(const wchar_t* name) {
     return std::wstring(folder, n) + L"\\" + name;
 }
 
-// Milliseconds the stand-in itself ran, summed over its log's lines.
+// Milliseconds the stand-in itself took, summed over its commands: each netsh.exe process's
+// lifetime from its creation (what the program waits for, Wine's process start included), or,
+// from a stand-in without that log, the script's own run time.
 double StandInMs() {
+    if (FILE* f = _wfopen(SystemFile(L"netsh.lifetime.log").c_str(), L"r")) {
+        double total = 0, ms = 0;
+        while (std::fscanf(f, "%lf", &ms) == 1) total += ms;
+        std::fclose(f);
+        return total;
+    }
     std::string bytes;
     HANDLE h =
         ::CreateFileW(SystemFile(L"netsh.log").c_str(), GENERIC_READ,
@@ -181,6 +190,7 @@ bool ApplyBench(const std::wstring& vorlip, const std::wstring& scratch) {
     std::vector<double> overheads;
     for (int i = 0; i < kRuns; ++i) {
         ::DeleteFileW(SystemFile(L"netsh.log").c_str());
+        ::DeleteFileW(SystemFile(L"netsh.lifetime.log").c_str());
         ClickButton(hMain, IDC_CHANGE_ALL);
         HWND hBox = app.WaitMessageBox();
         if (!hBox) return false;

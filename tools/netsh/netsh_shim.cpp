@@ -36,6 +36,21 @@ std::wstring Arguments() {
     return p;
 }
 
+// Appends how long this process has lived, in milliseconds from its creation, to
+// netsh.lifetime.log: the time a caller waited for "netsh", starting the process included.
+void LogLifetime(const std::wstring& folder) {
+    FILETIME created{}, exited{}, kernel{}, user{}, now{};
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) return;
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& ft) {
+        return (static_cast<unsigned long long>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+    };
+    if (FILE* f = _wfopen((folder + L"\\netsh.lifetime.log").c_str(), L"a")) {
+        std::fprintf(f, "%.1f\n", static_cast<double>(ticks(now) - ticks(created)) / 10000.0);
+        std::fclose(f);
+    }
+}
+
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -76,5 +91,6 @@ int wmain() {
         std::fclose(f);
     }
     ::DeleteFileW(doneFile.c_str());
+    LogLifetime(folder);
     return status;
 }
