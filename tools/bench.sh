@@ -19,3 +19,13 @@ fi
 
 echo "== configuration file: rewrite + reload"
 wine "$B/win/config_bench.exe"
+
+echo "== idle CPU: window shown, hidden to the tray, floating IP bar"
+# A virtual screen of its own; the program runs from a scratch copy so no INI file is in the way.
+disp=${VORLIP_DISPLAY:-78}
+scratch="$B/bench-scratch"
+rm -rf "$scratch" && mkdir -p "$scratch"
+cp "$B/win/VorlIP.exe" "$scratch/"
+"$ROOT/tools/rig/xvfb.sh" start "$disp"
+trap '"$ROOT/tools/rig/xvfb.sh" stop "$disp"; wineserver -k 2>/dev/null || true' EXIT
+DISPLAY=:$disp wine "$B/win/idle_bench.exe" "Z:${scratch//\//\\}\\VorlIP.exe"

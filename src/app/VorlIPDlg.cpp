@@ -2,22 +2,23 @@
 
 #include <string>
 
+#include "app/AskDialog.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "platform/PrivateProfile.h"
+#include "platform/Shell.h"
 #include "resource.h"
 #include "ui/HelpDlg.h"
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
+#include "ui/FloatDlg.h"
 #include "ui/SearchDlg.h"
 #include "ui/VorlTrayIcon.h"
 #include "win/MessageBox.h"
 
 namespace {
 
-constexpr int kHotKeyId = 100;
-constexpr UINT kHotKeyVirtualKey = 0x44;  // D
-constexpr int kMetricEntries = 16;        // "0" to "15"
+constexpr int kMetricEntries = 16;  // "0" to "15"
 constexpr const wchar_t* kLanguageEntries[] = {L"English", L"Korean", L"Japanese"};
 
 }  // namespace
@@ -62,6 +63,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_GLOBAL_HOT_KEY, BN_CLICKED, &CVorlIPDlg::SetGlobalHotKey);
     OnCommandMap(IDC_CHANGE_FORCE, BN_CLICKED, &CVorlIPDlg::SetChangeForce);
     OnCommandMap(IDC_SIZE_TROUBLE, BN_CLICKED, &CVorlIPDlg::FixWindowSize);
+    OnCommandMap(ID_TRAY_SHOW, 0, &CVorlIPDlg::ShowFromTray);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -164,8 +166,9 @@ void CVorlIPDlg::OnLanguageSelChange() {
 
 void CVorlIPDlg::RegisterGlobalHotKey() {
     if (!m_Options.useglobalhotkey) return;
-    // A failed registration (another program owns the key) is not worth a message.
-    ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, kHotKeyVirtualKey);
+    // At start a key owned by another program is not worth a message; the check box still
+    // shows the stored choice, and the next start tries again.
+    platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
 }
 
 // The once-per-start update check arrives with the update support.
@@ -179,8 +182,14 @@ void CVorlIPDlg::OnCancel() {
     OnExitAnyway();
 }
 
-// Until the terminate dialog exists, every request to leave acts as its "Terminate" choice.
+// "Exit Anyway!", Escape and the close request ask first: end, hide, or float the IP bar.
 void CVorlIPDlg::OnExitAnyway() {
+    const INT_PTR nChoice = g_AskDialog.DoModal(m_hWnd);
+    if (nChoice == IDCANCEL) return;
+    if (nChoice == IDOK && g_AskDialog.m_bHideRequested) {
+        HideToTray();
+        return;
+    }
     EndProgram(IDCANCEL);
 }
 
@@ -207,8 +216,29 @@ void CVorlIPDlg::OnOutermostMessageDone() {
     EndProgram(nResult);
 }
 
-INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM, bool& bHandled) {
+INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+    if (uMsg == platform::TaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        return FALSE;
+    }
     switch (uMsg) {
+        case kTrayCallbackMessage:
+            OnTrayCallback(lParam);
+            ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+            bHandled = true;
+            return TRUE;
+        case WM_HOTKEY:
+            OnGlobalHotKey(static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return FALSE;
+        case WM_COMMAND:
+            // Menu commands carry no control; the tray hands out ids past its reserved span
+            // when there are many profiles, and every one of them must act.
+            if (lParam == 0 && g_TrayIcon.IsRoutedId(LOWORD(wParam))) {
+                OnTrayEntry(LOWORD(wParam));
+                bHandled = true;
+                return TRUE;
+            }
+            return FALSE;
         case WM_CLOSE:
             OnExitAnyway();
             bHandled = true;
@@ -249,7 +279,9 @@ void CVorlIPDlg::ReleaseResources() {
         m_pSearchDlg->DestroyWindow();
         m_pSearchDlg.reset();
     }
-    g_TrayIcon.RemoveIcon(m_hWnd);
+    g_TrayIcon.RemoveTrayIcon(m_hWnd);
+    // The bar's worker must be stopped and waited for before the windows it writes to go.
+    CFloatDlg::Release();
     if (m_pChanger) {
         m_pChanger->Stop();
         m_pChanger.reset();
