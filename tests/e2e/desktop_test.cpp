@@ -168,7 +168,7 @@ TEST(Terminate, ChoicesCancelHideTerminate) {
     EXPECT_EQ(rc.bottom - rc.top, 200);
     EXPECT_FALSE(IsEnabled(hAsk, IDC_ASK_LAUNCHER));
     SaveScreenshot(L"terminate_96");
-    ClickButton(hAsk, IDCANCEL);
+    PressKey(hAsk, IDOK, VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hAsk); }));
     Pause(300);
     EXPECT_TRUE(Visible(s.hMain));
@@ -224,6 +224,8 @@ TEST(FloatBar, ShowsTheHostAddressAndStaysOneWindow) {
 
     // Move it, hide it with "X", float again: the same window where it was left.
     ::SetWindowPos(hBar, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pause(300);
+    SaveScreenshot(L"float_bar_over_desktop");
     ClickButton(hBar, IDC_FLOAT_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !Visible(hBar); }));
     PostHotKey(s.hMain, MOD_CONTROL | MOD_SHIFT, 0x44);
