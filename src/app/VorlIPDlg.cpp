@@ -85,6 +85,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ::SetWindowTextW(m_hWnd, GetWindowCaption(kLanguageEnglish).c_str());
     g_TrayIcon.m_bHidden = 1;
     g_TrayIcon.m_bShowMainItem = 1;
+    AcceptShellMessages();
     GetNetworkInformation();
     BindFormControls();
     LoadConfiguration();

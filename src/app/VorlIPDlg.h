@@ -97,6 +97,8 @@ private:
     void OnGlobalHotKey(int nId, UINT uModifiers, UINT uKey);
     // The shell's notification area was created again: put the icon back while hidden.
     void OnTaskbarCreated();
+    // The program runs elevated; the shell's messages must still reach the window.
+    void AcceptShellMessages();
     void OpenHelp(int nTab);
     void OnHelpNic() { OpenHelp(kHelpTabNic); }
     void OnHelpDhcp() { OpenHelp(kHelpTabDhcp); }

@@ -73,6 +73,11 @@ void CVorlIPDlg::OnGlobalHotKey(int, UINT uModifiers, UINT uKey) {
     }
 }
 
+void CVorlIPDlg::AcceptShellMessages() {
+    platform::AcceptFromShell(m_hWnd, platform::TaskbarCreatedMessage());
+    platform::AcceptFromShell(m_hWnd, kTrayCallbackMessage);
+}
+
 void CVorlIPDlg::OnTaskbarCreated() {
     // The old notification area took our icon with it.
     g_TrayIcon.m_bIconShown = 0;

@@ -38,6 +38,10 @@ UINT TaskbarCreatedMessage() {
     return s_uMessage;
 }
 
+void AcceptFromShell(HWND hWnd, UINT uMessage) {
+    ::ChangeWindowMessageFilterEx(hWnd, uMessage, MSGFLT_ALLOW, nullptr);
+}
+
 DWORD RegisterGlobalHotKey(HWND hWnd, int nId, UINT uModifiers, UINT uVirtualKey) {
     if (::RegisterHotKey(hWnd, nId, uModifiers, uVirtualKey)) return 0;
     const DWORD dwError = ::GetLastError();

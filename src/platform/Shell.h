@@ -20,6 +20,9 @@ bool DeleteNotifyIcon(HWND hOwner, UINT uId);
 // The message the shell broadcasts when its taskbar (and with it the notification area) has been
 // created again, for example after Explorer restarted.
 UINT TaskbarCreatedMessage();
+// Lets uMessage from the shell reach hWnd although the program runs with higher rights than the
+// shell (which otherwise filters it out).
+void AcceptFromShell(HWND hWnd, UINT uMessage);
 
 // Registers a system-wide hot key for hWnd. 0 on success, else the system's error code.
 DWORD RegisterGlobalHotKey(HWND hWnd, int nId, UINT uModifiers, UINT uVirtualKey);

@@ -224,8 +224,13 @@ TEST(FloatBar, ShowsTheHostAddressAndStaysOneWindow) {
 
     // Move it, hide it with "X", float again: the same window where it was left.
     ::SetWindowPos(hBar, nullptr, 400, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Pause(300);
+    // Something light behind the bar, so the picture shows the see-through background.
+    HWND hBackdrop = ::CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", nullptr,
+                                       WS_POPUP | WS_VISIBLE | SS_WHITERECT, 360, 280, 360, 90,
+                                       nullptr, nullptr, nullptr, nullptr);
+    Pause(500);
     SaveScreenshot(L"float_bar_over_desktop");
+    ::DestroyWindow(hBackdrop);
     ClickButton(hBar, IDC_FLOAT_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !Visible(hBar); }));
     PostHotKey(s.hMain, MOD_CONTROL | MOD_SHIFT, 0x44);
