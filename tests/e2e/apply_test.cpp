@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
 
@@ -306,9 +307,8 @@ TEST(Apply, TrayMenuEntryAppliesTheProfileAfterConfirmation) {
     // Menu: show, separator, Lab, Away, separator, Exit.
     ::PostMessageW(s.hMain, WM_USER + 111, 0, WM_RBUTTONDOWN);
     HWND hMenu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        return (hMenu = ::FindWindowW(L"#32768", nullptr)) != nullptr && ::IsWindowVisible(hMenu);
-    }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }));
     for (int i = 0; i < 3; ++i) ::PostMessageW(hMenu, WM_KEYDOWN, VK_DOWN, 1);
     ::PostMessageW(hMenu, WM_KEYDOWN, VK_RETURN, 1);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
