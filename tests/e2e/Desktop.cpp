@@ -55,11 +55,14 @@ HWND FindFloatBar(const App& app) {
 }
 
 bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
-    ::PostMessageW(s.hMain, kTrayCallback, 0, WM_RBUTTONDOWN);
     HWND hMenu = nullptr;
-    if (!WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; })) {
-        return false;
+    // A menu opened while the focus still moves from a window that just closed is cancelled at
+    // once, as on Windows; a user then clicks again, and so do we.
+    for (int attempt = 0; attempt < 3 && !hMenu; ++attempt) {
+        ::PostMessageW(s.hMain, kTrayCallback, 0, WM_RBUTTONDOWN);
+        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }, 3000);
     }
+    if (!hMenu) return false;
     Pause(200);
     if (!screenshot.empty()) SaveScreenshot(screenshot);
     for (int i = 0; i < nDown; ++i) {

@@ -305,12 +305,7 @@ TEST(Apply, TrayMenuEntryAppliesTheProfileAfterConfirmation) {
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(s.hMain); }));
 
     // Menu: show, separator, Lab, Away, separator, Exit.
-    ::PostMessageW(s.hMain, WM_USER + 111, 0, WM_RBUTTONDOWN);
-    HWND hMenu = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }));
-    for (int i = 0; i < 3; ++i) ::PostMessageW(hMenu, WM_KEYDOWN, VK_DOWN, 1);
-    ::PostMessageW(hMenu, WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_TRUE(ChooseTrayEntry(s, 3));
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     EXPECT_TRUE(WaitUntil([&] { return CommandCount(s) >= 2; })) << NetshLog(s);
     EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }));
