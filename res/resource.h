@@ -14,8 +14,9 @@
 //                so code never borrows a main-window name for a control of another dialog.
 //   1136         tray menu: show the main window again.
 //   1801 - 1901  tray menu: one command per saved profile plus "Exit", handed out in order
-//                from ID_TRAY_FIRST. Only this span is routed to the profile-entry handler,
-//                so ids past ID_TRAY_LAST do nothing when chosen.
+//                from ID_TRAY_FIRST. With more than 100 profiles the ids run on past
+//                ID_TRAY_LAST; every id handed out is routed to the profile-entry handler, and
+//                no other command of the main window lies above this span.
 //   2048         id stored with a tray menu separator (equals the separator menu flag).
 //
 // The tray callback message and the global hot-key id are not resources; they live with the

@@ -97,6 +97,8 @@ wineserver -k >/dev/null 2>&1 || true
   vorl-lan,00:1a:2b:3c:4d:5e,10.77.1.10/24,10.77.1.1,up \
   vorl-wifi,02:00:00:00:00:02,10.77.2.20/16,,down
 "$RIG/netns.sh" dns "$NS_INV" 10.77.1.53 10.77.1.54 10.77.1.55
+# The host name's first address is the LAN's, ahead of the loopback entry: the floating bar shows it.
+"$RIG/netns.sh" hosts "$NS_INV" "10.77.1.10 ${VORLIP_HOSTNAME:-vorl-test}"
 "$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
 "$RIG/netns.sh" up "$NS_EMPTY"
 

@@ -2,13 +2,16 @@
 
 #include <string>
 
+#include "app/AskDialog.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "platform/PrivateProfile.h"
+#include "platform/Shell.h"
 #include "resource.h"
 #include "ui/HelpDlg.h"
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
+#include "ui/FloatDlg.h"
 #include "ui/SearchDlg.h"
 #include "ui/VorlTrayIcon.h"
 #include "update/UpdateCheck.h"
@@ -16,9 +19,7 @@
 
 namespace {
 
-constexpr int kHotKeyId = 100;
-constexpr UINT kHotKeyVirtualKey = 0x44;  // D
-constexpr int kMetricEntries = 16;        // "0" to "15"
+constexpr int kMetricEntries = 16;  // "0" to "15"
 constexpr const wchar_t* kLanguageEntries[] = {L"English", L"Korean", L"Japanese"};
 
 }  // namespace
@@ -63,6 +64,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_GLOBAL_HOT_KEY, BN_CLICKED, &CVorlIPDlg::SetGlobalHotKey);
     OnCommandMap(IDC_CHANGE_FORCE, BN_CLICKED, &CVorlIPDlg::SetChangeForce);
     OnCommandMap(IDC_SIZE_TROUBLE, BN_CLICKED, &CVorlIPDlg::FixWindowSize);
+    OnCommandMap(ID_TRAY_SHOW, 0, &CVorlIPDlg::ShowFromTray);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -84,6 +86,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ::SetWindowTextW(m_hWnd, GetWindowCaption(kLanguageEnglish).c_str());
     g_TrayIcon.m_bHidden = 1;
     g_TrayIcon.m_bShowMainItem = 1;
+    AcceptShellMessages();
     GetNetworkInformation();
     BindFormControls();
     LoadConfiguration();
@@ -162,8 +165,9 @@ void CVorlIPDlg::OnLanguageSelChange() {
 
 void CVorlIPDlg::RegisterGlobalHotKey() {
     if (!m_Options.useglobalhotkey) return;
-    // A failed registration (another program owns the key) is not worth a message.
-    ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_CONTROL | MOD_SHIFT, kHotKeyVirtualKey);
+    // At start a key owned by another program is not worth a message; the check box still
+    // shows the stored choice, and the next start tries again.
+    platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
 }
 
 // The check runs on a thread of its own that the window never waits for, not even at exit.
@@ -179,8 +183,14 @@ void CVorlIPDlg::OnCancel() {
     OnExitAnyway();
 }
 
-// Until the terminate dialog exists, every request to leave acts as its "Terminate" choice.
+// "Exit Anyway!", Escape and the close request ask first: end, hide, or float the IP bar.
 void CVorlIPDlg::OnExitAnyway() {
+    const INT_PTR nChoice = g_AskDialog.DoModal(m_hWnd);
+    if (nChoice == IDCANCEL) return;
+    if (nChoice == IDOK && g_AskDialog.m_bHideRequested) {
+        HideToTray();
+        return;
+    }
     EndProgram(IDCANCEL);
 }
 
@@ -196,6 +206,9 @@ void CVorlIPDlg::EndProgram(INT_PTR nResult) {
         m_nPendingExit = nResult;
         return;
     }
+    // The bar's worker writes to the bar's window, which the system destroys with its owner
+    // before the owner hears of it: stop and wait for the worker first.
+    CFloatDlg::Release();
     // The window goes first; its resources are released when it is destroyed, once no
     // handler of it can run any more.
     DestroyWindow();
@@ -217,11 +230,32 @@ void CVorlIPDlg::OnOutermostMessageDone() {
     EndProgram(nResult);
 }
 
-INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
+INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {
+    if (uMsg == platform::TaskbarCreatedMessage()) {
+        OnTaskbarCreated();
+        return FALSE;
+    }
     switch (uMsg) {
         case WM_DRAWITEM:
             bHandled = DrawIconButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return bHandled ? TRUE : FALSE;
+        case kTrayCallbackMessage:
+            OnTrayCallback(lParam);
+            ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+            bHandled = true;
+            return TRUE;
+        case WM_HOTKEY:
+            OnGlobalHotKey(static_cast<int>(wParam), LOWORD(lParam), HIWORD(lParam));
+            return FALSE;
+        case WM_COMMAND:
+            // Menu commands carry no control; the tray hands out ids past its reserved span
+            // when there are many profiles, and every one of them must act.
+            if (lParam == 0 && g_TrayIcon.IsRoutedId(LOWORD(wParam))) {
+                OnTrayEntry(LOWORD(wParam));
+                bHandled = true;
+                return TRUE;
+            }
+            return FALSE;
         case WM_SYSCOLORCHANGE:
             for (CButtonST& button : m_IconButtons) button.SetDefaultColors();
             return FALSE;
@@ -265,7 +299,9 @@ void CVorlIPDlg::ReleaseResources() {
         m_pSearchDlg->DestroyWindow();
         m_pSearchDlg.reset();
     }
-    g_TrayIcon.RemoveIcon(m_hWnd);
+    g_TrayIcon.RemoveTrayIcon(m_hWnd);
+    // The bar's worker must be stopped and waited for before the windows it writes to go.
+    CFloatDlg::Release();
     if (m_pChanger) {
         m_pChanger->Stop();
         m_pChanger.reset();

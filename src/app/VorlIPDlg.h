@@ -104,6 +104,16 @@ private:
     // Operations that the tray, system options, search and help complete; each is one named
     // place so that the command table is whole today.
     void HideToTray();
+    void ShowFromTray();
+    // The tray icon's callback: a right-button press opens the menu.
+    void OnTrayCallback(LPARAM lMouseMessage);
+    // A profile entry (or "Exit") chosen from the tray menu.
+    void OnTrayEntry(int nId);
+    void OnGlobalHotKey(int nId, UINT uModifiers, UINT uKey);
+    // The shell's notification area was created again: put the icon back while hidden.
+    void OnTaskbarCreated();
+    // The program runs elevated; the shell's messages must still reach the window.
+    void AcceptShellMessages();
     void OpenHelp(int nTab);
     void OnHelpNic() { OpenHelp(kHelpTabNic); }
     void OnHelpDhcp() { OpenHelp(kHelpTabDhcp); }
@@ -130,6 +140,10 @@ private:
     static constexpr int kHelpTabDhcp = 1;
     static constexpr int kHelpTabAuthor = 5;
     static constexpr int kHelpTabWhatsNew = 6;
+    // The global hot key Ctrl+Shift+D.
+    static constexpr int kHotKeyId = 100;
+    static constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT;
+    static constexpr UINT kHotKeyVirtualKey = 0x44;  // D
 
     // Command handlers.
     void OnExitAnyway();

@@ -1,18 +1,134 @@
-// The main window's desktop side: tray, system options, search, help and web links. Each of these
-// is one named operation; the ones whose windows and registry entries are not built yet do nothing.
+// The main window's desktop side: tray, system options, search, help and web links. The search
+// and help windows are completed elsewhere; their operations do nothing yet.
 #include "app/VorlIPDlg.h"
+#include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/System.h"
+#include "platform/SystemError.h"
 #include "resource.h"
+#include "ui/SearchDlg.h"
+#include "ui/SystemOptions.h"
+#include "ui/VorlTrayIcon.h"
+#include "win/MessageBox.h"
 
 namespace {
 constexpr wchar_t kSocialPage[] = L"https://www.facebook.com/";
+constexpr wchar_t kWrongMenu[] = L"Wrong menu!";
 }  // namespace
 
-void CVorlIPDlg::HideToTray() {}
-void CVorlIPDlg::SetStartOnBoot() {}
-void CVorlIPDlg::SetGlobalHotKey() {}
-void CVorlIPDlg::SetChangeForce() {}
-void CVorlIPDlg::FixWindowSize() {}
+void CVorlIPDlg::HideToTray() {
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    // Should the shell refuse the icon, the hot key (when registered) is still the way back.
+    g_TrayIcon.AddTrayIcon(m_hWnd);
+    if (m_pSearchDlg && m_pSearchDlg->GetSafeHwnd()) {
+        ::ShowWindow(m_pSearchDlg->GetSafeHwnd(), SW_HIDE);
+    }
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    m_bVisible = 0;
+}
+
+void CVorlIPDlg::ShowFromTray() {
+    if (!g_TrayIcon.m_bHidden) return;
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    m_bVisible = 1;
+    g_TrayIcon.RemoveTrayIcon(m_hWnd);
+}
+
+void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
+    if (lMouseMessage != WM_RBUTTONDOWN) return;
+    POINT pt = {};
+    ::GetCursorPos(&pt);
+    g_TrayIcon.ShowTrayMenu(m_hWnd, pt.x, pt.y);
+}
+
+void CVorlIPDlg::OnTrayEntry(int nId) {
+    const TrayChoice choice = ResolveTrayChoice(g_TrayIcon, nId, profiles);
+    switch (choice.kind) {
+        case TrayChoice::WrongMenu:
+            win::ShowMessage(m_hWnd, kWrongMenu);
+            return;
+        case TrayChoice::Exit:
+            EndProgram(IDOK);
+            return;
+        case TrayChoice::ApplyProfile:
+            ShowProfile(static_cast<int>(choice.profileIndex));
+            OnChangeAll();
+            return;
+        case TrayChoice::Nothing:
+            return;
+    }
+}
+
+void CVorlIPDlg::OnGlobalHotKey(int, UINT uModifiers, UINT uKey) {
+    if (!IsToggleHotKey(uModifiers, uKey)) return;
+    if (m_bVisible) {
+        HideToTray();
+    } else {
+        ::ShowWindow(m_hWnd, SW_SHOW);
+        m_bVisible = 1;
+        g_TrayIcon.RemoveTrayIcon(m_hWnd);
+    }
+}
+
+void CVorlIPDlg::AcceptShellMessages() {
+    platform::AcceptFromShell(m_hWnd, platform::TaskbarCreatedMessage());
+    platform::AcceptFromShell(m_hWnd, kTrayCallbackMessage);
+}
+
+void CVorlIPDlg::OnTaskbarCreated() {
+    // The old notification area took our icon with it.
+    g_TrayIcon.m_bIconShown = 0;
+    if (!m_bVisible) g_TrayIcon.AddTrayIcon(m_hWnd);
+}
+
+void CVorlIPDlg::SetStartOnBoot() {
+    const bool bOn = IsChecked(IDC_START_ON_BOOT);
+    const platform::RegChange change =
+        bOn ? platform::SetRegString(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName,
+                                     RunValueText(platform::ModulePath()))
+            : platform::RemoveRegValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName);
+    const StartOnBootOutcome outcome = DecideStartOnBoot(
+        bOn, static_cast<uint32_t>(change.openError), static_cast<uint32_t>(change.valueError));
+    if (outcome.bStore) {
+        m_Options.startonboot = bOn;
+        WriteOptions();
+    } else {
+        // The check box must not claim a setting that is not in force.
+        CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
+    }
+    win::ShowMessage(m_hWnd, outcome.message);
+}
+
+void CVorlIPDlg::SetGlobalHotKey() {
+    const bool bOn = IsChecked(IDC_GLOBAL_HOT_KEY);
+    DWORD dwError = 0;
+    if (bOn) {
+        dwError =
+            platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
+    } else {
+        platform::UnregisterGlobalHotKey(m_hWnd, kHotKeyId);
+    }
+    // The choice is kept even when the key is taken, so the next start tries again.
+    m_Options.useglobalhotkey = bOn;
+    WriteOptions();
+    win::ShowMessage(
+        m_hWnd, GlobalHotKeyMessage(bOn, dwError == 0,
+                                    dwError ? platform::SystemErrorText(dwError) : std::wstring()));
+}
+
+void CVorlIPDlg::SetChangeForce() {
+    m_Options.changeforce = IsChecked(IDC_CHANGE_FORCE);
+    WriteOptions();
+    UpdateNicInformation();
+}
+
+void CVorlIPDlg::FixWindowSize() {
+    const platform::ScreenDpi dpi = platform::GetScreenDpi();
+    m_bSizeTrouble = 1;
+    const PixelSize size = SizeTroubleWindowSize(dpi.x);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));
+}
 
 void CVorlIPDlg::OnVisitFacebook() {
     platform::OpenInBrowser(kSocialPage);

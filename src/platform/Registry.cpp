@@ -72,4 +72,27 @@ bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszVa
     return true;
 }
 
+RegChange SetRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                       const std::wstring& text) {
+    RegChange change;
+    HKEY hKey = nullptr;
+    change.openError = ::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey);
+    if (change.openError != ERROR_SUCCESS) return change;
+    change.valueError =
+        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(hKey);
+    return change;
+}
+
+RegChange RemoveRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue) {
+    RegChange change;
+    HKEY hKey = nullptr;
+    change.openError = ::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey);
+    if (change.openError != ERROR_SUCCESS) return change;
+    change.valueError = ::RegDeleteValueW(hKey, pszValue);
+    ::RegCloseKey(hKey);
+    return change;
+}
+
 }  // namespace platform

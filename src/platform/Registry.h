@@ -30,4 +30,16 @@ bool WriteRegTextUnterminated(HKEY hRoot, const std::wstring& subKey, const wcha
 // key cannot be opened for writing.
 bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue);
 
+// The system codes of one change to a value: opening the key for writing, then the change itself
+// (0 each for success; valueError stays 0 when the key could not be opened).
+struct RegChange {
+    LONG openError = 0;
+    LONG valueError = 0;
+};
+// Writes text as a terminated REG_SZ value into an existing key.
+RegChange SetRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                       const std::wstring& text);
+// Deletes a value of an existing key; a value that is not there gives ERROR_FILE_NOT_FOUND.
+RegChange RemoveRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue);
+
 }  // namespace platform

@@ -1,5 +1,8 @@
-// Shell actions: every ShellExecuteW of the program goes through here.
+// Shell actions: every ShellExecuteW, notification-area icon and global hot key of the program
+// goes through here.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
@@ -7,5 +10,22 @@ namespace platform {
 
 // Opens an address in the user's default browser, shown normally. False when the shell refused.
 bool OpenInBrowser(const std::wstring& url);
+
+// Adds icon uId of hOwner to the notification area with a callback message and a tooltip.
+// True when the shell accepted it.
+bool AddNotifyIcon(HWND hOwner, UINT uId, UINT uCallbackMessage, HICON hIcon,
+                   const std::wstring& tip);
+// Deletes icon uId of hOwner from the notification area. True when the shell removed it.
+bool DeleteNotifyIcon(HWND hOwner, UINT uId);
+// The message the shell broadcasts when its taskbar (and with it the notification area) has been
+// created again, for example after Explorer restarted.
+UINT TaskbarCreatedMessage();
+// Lets uMessage from the shell reach hWnd although the program runs with higher rights than the
+// shell (which otherwise filters it out).
+void AcceptFromShell(HWND hWnd, UINT uMessage);
+
+// Registers a system-wide hot key for hWnd. 0 on success, else the system's error code.
+DWORD RegisterGlobalHotKey(HWND hWnd, int nId, UINT uModifiers, UINT uVirtualKey);
+void UnregisterGlobalHotKey(HWND hWnd, int nId);
 
 }  // namespace platform

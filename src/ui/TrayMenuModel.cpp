@@ -29,6 +29,22 @@ bool TrayMenuModel::IsSeparator(const tagPrivateMenus& entry) {
     return entry.nId == kTraySeparatorId && entry.strText == kTraySeparatorText;
 }
 
+std::vector<TrayMenuLine> TrayMenuModel::BuildMenu(bool bShowMainItem, bool bHidden) const {
+    std::vector<TrayMenuLine> lines;
+    if (bShowMainItem) {
+        lines.push_back({false, kTrayShowMainId, bHidden ? kTrayShowMainText : kTrayHideMainText});
+        lines.push_back({true, kTraySeparatorId, {}});
+    }
+    for (const tagPrivateMenus& entry : m_Menus) {
+        if (IsSeparator(entry)) {
+            lines.push_back({true, kTraySeparatorId, {}});
+        } else {
+            lines.push_back({false, entry.nId, entry.strText});
+        }
+    }
+    return lines;
+}
+
 TrayChoice ResolveTrayChoice(const TrayMenuModel& menu, int nId,
                              std::span<const Profile> profiles) {
     TrayChoice choice;

@@ -9,11 +9,16 @@
 
 #include "net/NICs.h"
 
-// Reserved command span routed to the profile-entry handler. Ids are handed out past the end
-// without complaint: with 101 profiles "Exit" gets 1902, which the window never routes, so that
-// entry does nothing while every profile entry still works.
+// Reserved command span of the profile entries. Ids are handed out past its end when there are
+// more than 100 profiles; every id the list has handed out is routed all the same (no other
+// command of the main window lies above the span), so every entry the menu shows acts.
 inline constexpr int kTrayFirstEntryId = 1801;
 inline constexpr int kTrayLastEntryId = 1901;
+// The fixed first entry: show (or hide) the main window.
+inline constexpr int kTrayShowMainId = 1136;
+inline constexpr wchar_t kTrayShowMainText[] = L"메인 창 띄우기";
+inline constexpr wchar_t kTrayHideMainText[] = L"메인 창 감추기";
+inline constexpr wchar_t kTrayTooltip[] = L"IP 변경 프로그램 VorlIP";
 // A separator entry's id; equal to the menu flag for a separator.
 inline constexpr int kTraySeparatorId = 2048;
 inline constexpr wchar_t kTraySeparatorText[] = L"VorlTray_Seperator";
@@ -22,6 +27,14 @@ inline constexpr wchar_t kTrayExitText[] = L"Exit";
 struct tagPrivateMenus {
     std::wstring strText;
     int nId = 0;
+};
+
+// One line of the popup menu as it is shown.
+struct TrayMenuLine {
+    bool bSeparator = false;
+    int nId = 0;
+    std::wstring text;
+    bool operator==(const TrayMenuLine&) const = default;
 };
 
 class TrayMenuModel {
@@ -42,7 +55,15 @@ public:
     // Shown as a separator only when both the id and the marker text say so; a text entry that
     // happens to get id 2048 is still shown as text.
     static bool IsSeparator(const tagPrivateMenus& entry);
-    static bool IsRoutedId(int nId) { return nId >= kTrayFirstEntryId && nId <= kTrayLastEntryId; }
+    // Whether a command id goes to the profile-entry handler: the reserved span (an id there with
+    // no entry says "Wrong menu!") and every id handed out beyond it.
+    bool IsRoutedId(int nId) const {
+        return nId >= kTrayFirstEntryId && (nId <= kTrayLastEntryId || nId < m_nNextId);
+    }
+
+    // The popup menu top to bottom: with bShowMainItem the first entry (its label chosen by
+    // bHidden) and a separator, then the list's entries.
+    std::vector<TrayMenuLine> BuildMenu(bool bShowMainItem, bool bHidden) const;
 
 protected:
     int m_nNextId = kTrayFirstEntryId;

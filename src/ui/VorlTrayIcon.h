@@ -5,10 +5,18 @@
 
 #include "ui/TrayMenuModel.h"
 
+// The icon's callback message to its owner window.
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 111;
+
 class VorlTrayIcon : public TrayMenuModel {
 public:
-    // Removes the icon from the notification area; clears m_bIconShown when the shell agrees.
-    void RemoveIcon(HWND hOwner);
+    // Adds the icon for hOwner: 1 when the shell took it, 0 when it was already shown or the
+    // shell refused.
+    int AddTrayIcon(HWND hOwner);
+    // Removes the icon: 1 when the shell removed it (m_bIconShown is then cleared), else 0.
+    int RemoveTrayIcon(HWND hOwner);
+    // Shows the popup menu at screen point (x, y); the chosen command goes to hOwner.
+    void ShowTrayMenu(HWND hOwner, int x, int y);
 
     int m_bIconShown = 0;
     int m_bHidden = 0;

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
 
@@ -229,6 +230,9 @@ TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     for (int i = 0; i < 100 && !FindBusyWindow(s.app, s.hMain); ++i) Pause(20);
     ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDOK);
     Pause(300);
     EXPECT_TRUE(s.app.IsRunning()) << "the end waits for the running commands";
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
@@ -279,7 +283,11 @@ TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
     ClearNetshLog();
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     ASSERT_NE(s.app.WaitMessageBox(), nullptr);
-    ASSERT_TRUE(SendClose(s.hMain));
+    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hAsk); }));
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
     EXPECT_EQ(CommandCount(s), 3u) << NetshLog(s);
@@ -486,4 +494,27 @@ TEST(Apply, TheAdapterShownIsTheAdapterCheckedAndChanged) {
     SaveScreenshot(L"apply_adapter_after_delete");
     expectDownLinkRefused("after the delete");
     EXPECT_EQ(NetshLog(s), "") << "no command may run on the down link";
+}
+
+// From the tray: hide, right-click the icon, choose the second profile. The program shows it,
+// asks, and the stand-in sees its commands.
+TEST(Apply, TrayMenuEntryAppliesTheProfileAfterConfirmation) {
+    Session s(true, LabProfile("changeforce=true\r\n"), kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ClearNetshLog();
+    PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDC_ASK_HIDE);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(s.hMain); }));
+
+    // Menu: show, separator, Lab, Away, separator, Exit.
+    ASSERT_TRUE(ChooseTrayEntry(s, 3));
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    EXPECT_TRUE(WaitUntil([&] { return CommandCount(s) >= 2; })) << NetshLog(s);
+    EXPECT_TRUE(WaitUntil([&] { return FindBusyWindow(s.app, s.hMain) == nullptr; }));
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"Away");
+    const std::string log = NetshLog(s);
+    EXPECT_NE(log.find("set address name=vorl-wifi source=dhcp"), std::string::npos) << log;
+    EXPECT_FALSE(::IsWindowVisible(s.hMain)) << "applying from the tray leaves the window hidden";
 }

@@ -71,3 +71,32 @@ TEST(Dpi, StartSizeAndExpandedWidthFollowTheScreenDpi) {
     }
     SaveScreenshot(name + L"_expanded");
 }
+
+// The terminate dialog: 300 x 200 where the system centred it, except at 120 and 144 dpi where it
+// stands larger in the screen's corner.
+TEST(Dpi, TerminateDialogSizeAndPlace) {
+    const int dpi = RequestedDpi();
+    if (dpi == 0) GTEST_SKIP() << "the runner sets VORLIP_DPI";
+    Session s;
+    ASSERT_NE(s.hMain, nullptr);
+    PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    Pause(300);
+    RECT rc;
+    ::GetWindowRect(hAsk, &rc);
+    const SIZE size = WindowSize(hAsk);
+    if (dpi == 120 || dpi == 144) {
+        EXPECT_EQ(rc.left, 0);
+        EXPECT_EQ(rc.top, 0);
+        EXPECT_EQ(size.cx, dpi == 120 ? 350 : 460);
+        EXPECT_EQ(size.cy, dpi == 120 ? 230 : 270);
+    } else {
+        EXPECT_EQ(size.cx, 300);
+        EXPECT_EQ(size.cy, 200);
+        EXPECT_GT(rc.left, 0) << "left where the system placed it";
+    }
+    SaveScreenshot(L"terminate_" + std::to_wstring(dpi));
+    ClickButton(hAsk, IDOK);
+    EXPECT_EQ(s.app.WaitExit(), 0u);
+}

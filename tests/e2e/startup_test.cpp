@@ -33,17 +33,24 @@ TEST(MainWindow, EnterLeavesTheWindowOpen) {
     SaveScreenshot(L"enter_keeps_window");
 }
 
-TEST(MainWindow, EscapeEndsTheProgram) {
+TEST(MainWindow, EscapeAsksAndTerminateEndsTheProgram) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
     PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    EXPECT_TRUE(s.app.IsRunning());
+    ClickButton(hAsk, IDOK);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
-TEST(MainWindow, CloseRequestEndsTheProgram) {
+TEST(MainWindow, CloseRequestAsksAndTerminateEndsTheProgram) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
     ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDOK);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
@@ -67,5 +74,8 @@ TEST(EmptyInventory, SaysTheNicIsZeroAndStillOpens) {
     EXPECT_TRUE(ComboItems(hMain, IDC_NIC_LIST).empty());
     SaveScreenshot(L"empty_inventory_window");
     PressKey(hMain, IDC_NIC_LIST, VK_ESCAPE);
+    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDOK);
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }

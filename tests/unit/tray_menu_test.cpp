@@ -46,20 +46,56 @@ TEST(TrayMenuModel, LoadBuildsTitlesSeparatorExit) {
     EXPECT_EQ(text, L"B");
 }
 
-TEST(TrayMenuModel, IdsRunPastTheRoutedRange) {
+// More than 100 profiles: ids run past the reserved span, and every id the menu shows must still
+// reach the handler, "Exit" included.
+TEST(TrayMenuModel, EveryIdHandedOutIsRouted) {
     TrayMenuModel menu;
     std::vector<Profile> profiles;
-    for (int i = 0; i < 101; ++i) profiles.push_back(Titled(std::to_wstring(i).c_str()));
+    for (int i = 0; i < 300; ++i) profiles.push_back(Titled(std::to_wstring(i).c_str()));
     Fill(menu, profiles);
     EXPECT_EQ(menu.Menus()[100].nId, 1901);
-    EXPECT_TRUE(TrayMenuModel::IsRoutedId(1901));
-    EXPECT_EQ(menu.Menus().back().nId, 1902);
-    EXPECT_FALSE(TrayMenuModel::IsRoutedId(1902));
-    EXPECT_FALSE(TrayMenuModel::IsRoutedId(1800));
+    EXPECT_EQ(menu.Menus().back().nId, 2101);
+    for (const TrayMenuLine& line : menu.BuildMenu(true, true)) {
+        if (line.bSeparator || line.nId == kTrayShowMainId) continue;
+        EXPECT_TRUE(menu.IsRoutedId(line.nId)) << line.nId;
+    }
+    EXPECT_EQ(ResolveTrayChoice(menu, 2101, profiles).kind, TrayChoice::Exit);
+    // A text entry that got the separator's id is shown and chosen as text.
+    const TrayChoice c = ResolveTrayChoice(menu, 2048, profiles);
+    EXPECT_EQ(c.kind, TrayChoice::ApplyProfile);
+    EXPECT_EQ(c.profileIndex, 247u);
+    EXPECT_FALSE(menu.IsRoutedId(2102));
+    EXPECT_FALSE(menu.IsRoutedId(1800));
+    EXPECT_FALSE(menu.IsRoutedId(kTrayShowMainId));
+
+    // After a reload with fewer profiles the reserved span still answers ("Wrong menu!"), ids
+    // beyond it no longer do.
+    Fill(menu, {Titled(L"A")});
+    EXPECT_TRUE(menu.IsRoutedId(1901));
+    EXPECT_EQ(ResolveTrayChoice(menu, 1901, profiles).kind, TrayChoice::WrongMenu);
+    EXPECT_FALSE(menu.IsRoutedId(1902));
 
     // Only the marker text and the id together make a separator.
     EXPECT_FALSE(TrayMenuModel::IsSeparator({L"Office", 2048}));
     EXPECT_FALSE(TrayMenuModel::IsSeparator({L"VorlTray_Seperator", 1801}));
+}
+
+TEST(TrayMenuModel, MenuReadsFirstEntryTitlesSeparatorExit) {
+    TrayMenuModel menu;
+    Fill(menu, {Titled(L"Office"), Titled(L"VorlTray_Seperator")});
+    const std::vector<TrayMenuLine> expected = {
+        {false, 1136, L"메인 창 띄우기"},     {true, 2048, L""}, {false, 1801, L"Office"},
+        {false, 1802, L"VorlTray_Seperator"}, {true, 2048, L""}, {false, 1803, L"Exit"},
+    };
+    EXPECT_EQ(menu.BuildMenu(true, true), expected);
+    EXPECT_EQ(menu.BuildMenu(true, false)[0].text, L"메인 창 감추기");
+    const std::vector<TrayMenuLine> withoutMain = menu.BuildMenu(false, true);
+    ASSERT_EQ(withoutMain.size(), 4u);
+    EXPECT_EQ(withoutMain[0].text, L"Office");
+
+    // Before any configuration was read the menu still offers the way back.
+    TrayMenuModel empty;
+    EXPECT_EQ(empty.BuildMenu(true, true).size(), 2u);
 }
 
 TEST(TrayMenuModel, ChoiceIsFoundByExactTitle) {

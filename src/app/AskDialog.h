@@ -1,0 +1,36 @@
+// The terminate dialog: asks whether to end the program, hide it in the notification area, or
+// float the IP bar and hide. One instance for the whole program, shown modally when needed.
+#pragma once
+
+#include <windows.h>
+
+#include "win/Dialog.h"
+
+class AskDialog : public win::Dialog {
+public:
+    AskDialog();
+    ~AskDialog() override;
+
+    // Set by the two hide choices; cleared each time the dialog is shown, so it describes only
+    // the last showing. The dialog's result is IDOK for Terminate and both hides, IDCANCEL for
+    // Cancel.
+    int m_bHideRequested = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+
+private:
+    void OnHide();
+    void OnFloat();
+    void OnOpenPage();
+    void PlaceForDpi();
+    void PaintPicture();
+    bool SetCursorOverLink();
+    void ReleaseLabelFont();
+
+    HBITMAP m_hPicture = nullptr;
+    HFONT m_hLabelFont = nullptr;
+};
+
+extern AskDialog g_AskDialog;

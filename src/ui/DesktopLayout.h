@@ -1,0 +1,32 @@
+// Geometry and texts of the terminate dialog and the floating IP bar.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui/WindowSizes.h"
+
+struct WindowPlacement {
+    int x;
+    int y;
+    PixelSize size;
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+// The terminate dialog's size when it opens, wherever the system placed it.
+inline constexpr PixelSize kTerminateDialogSize = {300, 200};
+// At 120 and 144 dpi the terminate dialog moves to the screen's corner with a larger size; other
+// values keep it as it is.
+std::optional<WindowPlacement> TerminateDialogPlacement(int nDpiX);
+
+// The picture strip at the terminate dialog's left edge that links to the project's page.
+inline constexpr PixelSize kTerminateLinkSize = {100, 200};
+// The hand cursor shows over the strip, measured from the window's top-left corner (caption
+// included); left and top edges belong to it.
+bool IsOverTerminateLink(int xWindow, int yWindow);
+// A click opens the page only strictly inside the strip, in client coordinates.
+bool IsTerminateLinkClick(int xClient, int yClient);
+
+// The bar's text for an IPv4 address, first byte first: "192 : 168 : 0 : 10".
+std::wstring FloatAddressText(const uint8_t bytes[4]);

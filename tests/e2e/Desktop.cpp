@@ -1,0 +1,94 @@
+#include "Desktop.h"
+
+#include <shellapi.h>
+
+#include "resource.h"
+
+namespace e2e {
+
+bool ShellHasIcon(HWND hOwner) {
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = hOwner;
+    nid.uID = 0;
+    return ::Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+HWND OpenTerminateDialog(Session& s) {
+    PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
+    return s.app.WaitWindow(kTerminateCaption, 10000);
+}
+
+namespace {
+struct ClassSearch {
+    DWORD pid;
+    const wchar_t* className;
+    int nItem;  // when non-zero, the window must hold this control
+    bool bVisibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK ClassProc(HWND hWnd, LPARAM lParam) {
+    auto* c = reinterpret_cast<ClassSearch*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != c->pid || (c->bVisibleOnly && !::IsWindowVisible(hWnd))) return TRUE;
+    wchar_t name[64] = {};
+    ::GetClassNameW(hWnd, name, 64);
+    if (std::wstring(name) != c->className) return TRUE;
+    if (c->nItem && !::GetDlgItem(hWnd, c->nItem)) return TRUE;
+    c->found = hWnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindProcessWindow(const App& app, const wchar_t* className) {
+    ClassSearch c{app.ProcessId(), className, 0, true, nullptr};
+    ::EnumWindows(ClassProc, reinterpret_cast<LPARAM>(&c));
+    return c.found;
+}
+
+HWND FindFloatBar(const App& app) {
+    ClassSearch c{app.ProcessId(), L"#32770", IDC_FLOAT_TEXT, false, nullptr};
+    ::EnumWindows(ClassProc, reinterpret_cast<LPARAM>(&c));
+    return c.found;
+}
+
+bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
+    HWND hMenu = nullptr;
+    // A menu opened while the focus still moves from a window that just closed is cancelled at
+    // once, as on Windows; a user then clicks again, and so do we.
+    for (int attempt = 0; attempt < 3 && !hMenu; ++attempt) {
+        ::PostMessageW(s.hMain, kTrayCallback, 0, WM_RBUTTONDOWN);
+        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }, 3000);
+    }
+    if (!hMenu) return false;
+    Pause(200);
+    if (!screenshot.empty()) SaveScreenshot(screenshot);
+    for (int i = 0; i < nDown; ++i) {
+        ::PostMessageW(hMenu, WM_KEYDOWN, VK_DOWN, 1);
+        Pause(50);
+    }
+    ::PostMessageW(hMenu, WM_KEYDOWN, VK_RETURN, 1);
+    return WaitUntil([&] { return FindProcessWindow(s.app, L"#32768") == nullptr; });
+}
+
+void RunHostCommand(const std::wstring& commandLine) {
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    std::wstring line = commandLine;
+    if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                         &pi)) {
+        // Wine gives no usable handle for a native program; give it time instead.
+        if (pi.hProcess) {
+            ::WaitForSingleObject(pi.hProcess, 5000);
+            ::CloseHandle(pi.hProcess);
+            ::CloseHandle(pi.hThread);
+        } else {
+            Pause(1000);
+        }
+    }
+}
+
+}  // namespace e2e

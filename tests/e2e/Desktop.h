@@ -1,0 +1,31 @@
+// Helpers for the desktop side of the program: the terminate dialog, the notification-area icon
+// as the shell sees it, the tray menu, the hot key and the floating bar.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Session.h"
+
+namespace e2e {
+
+inline const std::wstring kTerminateCaption = L"VorlIP - Terminating..";
+// The icon's callback message and the terminate dialog's hide and float buttons.
+constexpr UINT kTrayCallback = WM_USER + 111;
+
+// Whether the shell holds icon 0 of hOwner: modifying an icon that is not there fails.
+bool ShellHasIcon(HWND hOwner);
+// Presses Escape in the main window and waits for the terminate dialog.
+HWND OpenTerminateDialog(Session& s);
+// A visible window of the process with this class name (for example the popup menu "#32768").
+HWND FindProcessWindow(const App& app, const wchar_t* className);
+// A right-button press on the icon, then nDown presses of the down key and Enter in the menu.
+// Returns false when no menu opened.
+bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot = {});
+// The floating bar (the program's window holding the address label), visible or not.
+HWND FindFloatBar(const App& app);
+// Runs a Linux command line (Wine starts native programs) and gives it time to finish.
+void RunHostCommand(const std::wstring& commandLine);
+
+}  // namespace e2e

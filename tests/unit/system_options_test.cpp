@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/DesktopLayout.h"
+#include "ui/SystemOptions.h"
+
+namespace {
+
+TEST(RunValue, WholePathInQuotes) {
+    EXPECT_EQ(RunValueText(L"C:\\Program Files\\VorlIP\\VorlIP.exe"),
+              L"\"C:\\Program Files\\VorlIP\\VorlIP.exe\"");
+    // Nothing is cut, however long the path.
+    const std::wstring longPath = L"D:\\" + std::wstring(300, L'x') + L"\\VorlIP.exe";
+    EXPECT_EQ(RunValueText(longPath), L"\"" + longPath + L"\"");
+}
+
+TEST(StartOnBoot, OutcomesByStepAndCode) {
+    struct Case {
+        bool bOn;
+        uint32_t open, value;
+        const wchar_t* message;
+        bool bStore;
+    };
+    const Case cases[] = {
+        {true, 0, 0, L"등록 성공", true},
+        {true, 5, 0, L"등록 실패 Code 001 / Type 5", false},
+        {true, 0, 1450, L"등록 실패 Code 002 / Type 1450", false},
+        {false, 0, 0, L"삭제 성공", true},
+        // The value is already absent: that is the state asked for.
+        {false, 0, 2, L"삭제 성공", true},
+        {false, 5, 0, L"삭제 실패 Code 001 / Type 5", false},
+        {false, 0, 5, L"삭제 실패 Code 002 / Type 5", false},
+        // The open step is reported even if a value code came along.
+        {true, 2, 2, L"등록 실패 Code 001 / Type 2", false},
+    };
+    for (const Case& c : cases) {
+        const StartOnBootOutcome outcome = DecideStartOnBoot(c.bOn, c.open, c.value);
+        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.bStore, c.bStore) << std::wstring(c.message).size();
+    }
+}
+
+TEST(GlobalHotKey, MessagesAndTheKeyThatToggles) {
+    EXPECT_EQ(GlobalHotKeyMessage(true, true, L""),
+              L"Use Ctrl + Shift + D to show/hide application window");
+    EXPECT_EQ(GlobalHotKeyMessage(false, false, L"whatever"), L"Global Hot Key is disabled");
+    // A refusal is not reported as success; the system's text comes without its line end.
+    EXPECT_EQ(GlobalHotKeyMessage(true, false, L"Hot key is already registered.\r\n"),
+              L"Ctrl + Shift + D is in use by another program.\n\nHot key is already registered.");
+    EXPECT_EQ(GlobalHotKeyMessage(true, false, L""),
+              L"Ctrl + Shift + D is in use by another program.");
+
+    EXPECT_TRUE(IsToggleHotKey(6, 0x44));
+    EXPECT_FALSE(IsToggleHotKey(2, 0x44));      // Ctrl only
+    EXPECT_FALSE(IsToggleHotKey(6 | 1, 0x44));  // with Alt
+    EXPECT_FALSE(IsToggleHotKey(6, 0x45));
+}
+
+TEST(SizeTrouble, SizeFromDpiAndMessage) {
+    EXPECT_EQ(SizeTroubleWindowSize(96), (PixelSize{550, 750}));
+    EXPECT_EQ(SizeTroubleWindowSize(143), (PixelSize{550, 750}));
+    EXPECT_EQ(SizeTroubleWindowSize(144), (PixelSize{630, 870}));
+    EXPECT_EQ(SizeTroubleWindowSize(192), (PixelSize{630, 870}));
+    EXPECT_EQ(SizeTroubleMessage(120, 96),
+              L"Please send this message to support@vorlip.example dpiX is 120, dipY is 96");
+}
+
+TEST(TerminateDialog, PlacementAndLinkEdges) {
+    EXPECT_FALSE(TerminateDialogPlacement(96));
+    EXPECT_FALSE(TerminateDialogPlacement(110));
+    EXPECT_EQ(TerminateDialogPlacement(120), (WindowPlacement{0, 0, {350, 230}}));
+    EXPECT_EQ(TerminateDialogPlacement(144), (WindowPlacement{0, 0, {460, 270}}));
+
+    // The cursor area includes its left and top edges; a click must be strictly inside.
+    EXPECT_TRUE(IsOverTerminateLink(0, 0));
+    EXPECT_TRUE(IsOverTerminateLink(99, 199));
+    EXPECT_FALSE(IsOverTerminateLink(100, 10));
+    EXPECT_FALSE(IsOverTerminateLink(10, 200));
+    EXPECT_FALSE(IsOverTerminateLink(-1, 10));
+    EXPECT_FALSE(IsTerminateLinkClick(0, 10));
+    EXPECT_FALSE(IsTerminateLinkClick(10, 0));
+    EXPECT_TRUE(IsTerminateLinkClick(1, 1));
+    EXPECT_TRUE(IsTerminateLinkClick(99, 199));
+    EXPECT_FALSE(IsTerminateLinkClick(100, 199));
+}
+
+TEST(FloatBar, AddressTextIsUnsignedBytesInOrder) {
+    const uint8_t none[4] = {0, 0, 0, 0};
+    EXPECT_EQ(FloatAddressText(none), L"0 : 0 : 0 : 0");
+    const uint8_t high[4] = {255, 128, 7, 10};
+    EXPECT_EQ(FloatAddressText(high), L"255 : 128 : 7 : 10");
+}
+
+}  // namespace
