@@ -14,6 +14,14 @@ bool ShellHasIcon(HWND hOwner) {
     return ::Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
 }
 
+bool CloseAndTerminate(Session& s, HWND hMain) {
+    ::PostMessageW(hMain, WM_CLOSE, 0, 0);
+    const HWND hAsk = s.app.WaitWindow(kTerminateCaption, 10000);
+    if (!hAsk) return false;
+    ClickButton(hAsk, IDOK);
+    return WaitUntil([&] { return !::IsWindow(hAsk); });
+}
+
 HWND OpenTerminateDialog(Session& s) {
     PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
     return s.app.WaitWindow(kTerminateCaption, 10000);

@@ -16,6 +16,9 @@ constexpr UINT kTrayCallback = WM_USER + 111;
 
 // Whether the shell holds icon 0 of hOwner: modifying an icon that is not there fails.
 bool ShellHasIcon(HWND hOwner);
+// Asks hMain to close (as the close box does) and answers the terminate dialog that opens with
+// "Terminate Program"; false when no dialog came or it did not go.
+bool CloseAndTerminate(Session& s, HWND hMain);
 // Presses Escape in the main window and waits for the terminate dialog.
 HWND OpenTerminateDialog(Session& s);
 // A visible window of the process with this class name (for example the popup menu "#32768").

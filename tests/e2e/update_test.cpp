@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
 #include "config/ConfigKeys.h"
@@ -72,8 +73,9 @@ void ExpectMainWindowWorks(Session& s) {
     EXPECT_EQ(WindowText(s.hMain), GetWindowCaption(kLanguageEnglish));
 }
 
+// Time counts from the "Terminate Program" answer.
 void CloseAndExpectExit(Session& s, DWORD dwMilliseconds = 10000) {
-    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     EXPECT_EQ(s.app.WaitExit(dwMilliseconds), 0u);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
 #include "ui/HelpTexts.h"
@@ -189,7 +190,7 @@ TEST(Search, ListsSortedMatchesKeepsThemWhileHiddenAndShowsTheExactProfile) {
     s.Answer(L"No Result", IDOK);
 
     // Closing the program takes the search window with it.
-    ASSERT_TRUE(SendClose(s.hMain));
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
 }
 
