@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/SectionNames.h"
+#include "platform/System.h"
 
 namespace platform {
 
@@ -240,22 +241,10 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
 }  // namespace
 
 std::wstring ConfigurationPath() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) {
-            std::wstring folder(buffer.data(), length);
-            const size_t slash = folder.find_last_of(L'\\');
-            if (slash == std::wstring::npos) return {};
-            folder.resize(slash + 1);
-            return folder + kConfigFileName;
-        }
-        // A cut name fills the buffer; the longest path Windows knows is 32,767 characters.
-        if (buffer.size() >= 32768) return {};
-        buffer.resize(buffer.size() * 2);
-    }
+    const std::wstring module = ModulePath();
+    const size_t slash = module.find_last_of(L'\\');
+    if (slash == std::wstring::npos) return {};
+    return module.substr(0, slash + 1) + kConfigFileName;
 }
 
 std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path) {

@@ -151,28 +151,6 @@ double StandInMs() {
     return total;
 }
 
-// A visible window of the program that is neither its main window nor a message box.
-HWND BusyWindow(DWORD pid, HWND hMain) {
-    struct Ctx {
-        DWORD pid;
-        HWND hMain, found;
-    } ctx{pid, hMain, nullptr};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lParam);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hWnd, &owner);
-            if (owner == c->pid && hWnd != c->hMain && ::IsWindowVisible(hWnd) &&
-                !::GetDlgItem(hWnd, 0xFFFF) && WindowText(hWnd).empty()) {
-                c->found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-}
-
 bool ApplyBench(const std::wstring& vorlip, const std::wstring& scratch) {
     const std::wstring folder = Folder(scratch, L"apply");
     const std::wstring exe = folder + L"\\VorlIP.exe";
@@ -199,7 +177,7 @@ bool ApplyBench(const std::wstring& vorlip, const std::wstring& scratch) {
         bool bSeen = false;
         auto hidden = yes;
         for (;;) {
-            const bool bBusy = BusyWindow(app.ProcessId(), hMain) != nullptr;
+            const bool bBusy = FindBusyWindow(app, hMain) != nullptr;
             if (bBusy) bSeen = true;
             if (bSeen && !bBusy) {
                 hidden = Clock::now();

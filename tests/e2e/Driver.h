@@ -66,6 +66,10 @@ void PressKey(HWND hDialog, int nFocusId, UINT vk);
 // Reads an IP address control through its four child edits ("" when all four are empty).
 std::wstring IpText(HWND hDialog, int nId);
 
+// A visible top-level window of the program with no caption that is neither hMain nor a message
+// box: the busy window while an apply runs.
+HWND FindBusyWindow(const App& app, HWND hMain);
+
 // Saves the screen as a PNG in the screenshot folder (VORLIP_SHOTS or the current folder).
 std::wstring SaveScreenshot(const std::wstring& name);
 

@@ -40,29 +40,6 @@ std::wstring UserValue(const wchar_t* key, const wchar_t* value) {
     return buffer;
 }
 
-// A visible top-level window of the program other than its main window and message boxes.
-HWND FindBusyWindow(const App& app, HWND hMain) {
-    struct Ctx {
-        DWORD pid;
-        HWND hMain;
-        HWND found;
-    } ctx{app.ProcessId(), hMain, nullptr};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lParam);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(hWnd, &pid);
-            if (pid == c->pid && hWnd != c->hMain && ::IsWindowVisible(hWnd) &&
-                !::GetDlgItem(hWnd, 0xFFFF) && WindowText(hWnd).empty()) {
-                c->found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-}
-
 struct AdapterAddress {
     std::string ip, mask, gateway;
 };
