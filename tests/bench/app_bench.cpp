@@ -82,7 +82,16 @@ bool StartOnce(const std::wstring& exe, const std::wstring& caption, StartSample
             ::Sleep(1);
         }
     }
-    if (!hWnd) return false;
+    if (!hWnd) {
+        // Say what the program shows instead, so a failed run can be told apart from a slow one.
+        if (const HWND hBox = app.FindMessageBox()) {
+            std::fwprintf(stderr, L"a message box is open: %ls\n",
+                          App::MessageBoxText(hBox).c_str());
+        } else {
+            std::fwprintf(stderr, L"process %ls\n", app.IsRunning() ? L"still running" : L"ended");
+        }
+        return false;
+    }
     HANDLE hProcess = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ | SYNCHRONIZE,
                                     FALSE, app.ProcessId());
     ::WaitForInputIdle(hProcess, kIdleWaitMs);
