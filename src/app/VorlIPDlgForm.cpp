@@ -5,6 +5,7 @@
 #include "apply/PrinterRules.h"
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
+#include "platform/System.h"
 #include "resource.h"
 #include "ui/WindowSizes.h"
 
@@ -144,30 +145,19 @@ void CVorlIPDlg::ResetForm() {
     SetItemText(IDC_AUTOCONF_URL, L"");
 }
 
-namespace {
-
-int ScreenDpiX() {
-    HDC hScreen = ::GetDC(nullptr);
-    const int nDpi = ::GetDeviceCaps(hScreen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, hScreen);
-    return nDpi;
-}
-
-}  // namespace
-
 // The template is sized for every panel at once; the first size message of the process makes the
 // window show the left panel only, in the screen's top-left corner.
 void CVorlIPDlg::OnSize() {
     static bool s_bFirstSizeSeen = false;
     if (s_bFirstSizeSeen) return;
     s_bFirstSizeSeen = true;
-    if (const auto size = StartSizeForDpi(ScreenDpiX())) {
+    if (const auto size = StartSizeForDpi(platform::GetScreenDpi().x)) {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, size->cx, size->cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
 void CVorlIPDlg::ToggleExpand() {
-    const int nDpi = ScreenDpiX();
+    const int nDpi = platform::GetScreenDpi().x;
     m_bExpanded = !m_bExpanded;
     SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
     const auto geometry = ExpandGeometryFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);

@@ -6,19 +6,15 @@
 
 #include "platform/CodePage.h"
 #include "platform/Internet.h"
+#include "platform/System.h"
 #include "ui/LanguageTexts.h"
 #include "update/UpdateServerDlg.h"
 
 namespace {
 
-// The longest path Windows knows, in characters.
-constexpr DWORD kMaxPathChars = 32768;
-
 // The program's file name without folder and extension; the update server sees it as the agent.
 std::wstring ProgramName() {
-    std::wstring path(kMaxPathChars, L'\0');
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), kMaxPathChars);
-    path.resize(length < kMaxPathChars ? length : 0);
+    const std::wstring path = platform::ModulePath();
     const size_t slash = path.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     const size_t dot = name.find_last_of(L'.');

@@ -206,11 +206,7 @@ TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     for (int i = 0; i < 100 && !FindBusyWindow(s.app, s.hMain); ++i) Pause(20);
-    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
-    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
-    ASSERT_NE(hAsk, nullptr);
-    ClickButton(hAsk, IDOK);
-    Pause(300);
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     EXPECT_TRUE(s.app.IsRunning()) << "the end waits for the running commands";
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
     ::DeleteFileW(delayFile.c_str());
@@ -260,11 +256,7 @@ TEST(Apply, CloseDuringTheConfirmationEndsAfterTheApply) {
     ClearNetshLog();
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     ASSERT_NE(s.app.WaitMessageBox(), nullptr);
-    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
-    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
-    ASSERT_NE(hAsk, nullptr);
-    ClickButton(hAsk, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hAsk); }));
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     EXPECT_EQ(s.app.WaitExit(15000), 0u);
     EXPECT_EQ(CommandCount(s), 3u) << NetshLog(s);

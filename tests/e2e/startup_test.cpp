@@ -1,6 +1,7 @@
 // Start-up and the ways out of the main window, operated from outside like a user would.
 #include <gtest/gtest.h>
 
+#include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
 
@@ -47,10 +48,7 @@ TEST(MainWindow, EscapeAsksAndTerminateEndsTheProgram) {
 TEST(MainWindow, CloseRequestAsksAndTerminateEndsTheProgram) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
-    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
-    HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
-    ASSERT_NE(hAsk, nullptr);
-    ClickButton(hAsk, IDOK);
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
