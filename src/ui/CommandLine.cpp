@@ -23,23 +23,23 @@ constexpr const wchar_t* kTexts[kCommandLineTextCount][kLanguageCount] = {
     {
         L"Applies a stored profile, as \"Change All\" does, and ends.\n\n"
         L"VorlIP.exe /apply \"Title\" [/quiet]\n\n"
-        L"/apply Title\tthe profile to apply (quote a title with blanks)\n"
-        L"/quiet\tshow no message; the exit code tells how it went\n"
-        L"/?\tshow this text\n\n"
+        L"/apply Title: the profile to apply (quote a title with blanks)\n"
+        L"/quiet: show no message; the exit code tells how it went\n"
+        L"/?: show this text\n\n"
         L"Exit codes: 0 applied, 1 bad command line, 2 no such profile, 3 refused (link down), "
         L"4 applied but did not take, 5 configuration file not readable.",
         L"저장된 프로필을 \"Change All\"처럼 적용하고 끝냅니다.\n\n"
         L"VorlIP.exe /apply \"제목\" [/quiet]\n\n"
-        L"/apply 제목\t적용할 프로필 (공백이 있으면 따옴표로 묶기)\n"
-        L"/quiet\t메시지를 띄우지 않음; 결과는 종료 코드로 알림\n"
-        L"/?\t이 도움말 보기\n\n"
+        L"/apply 제목: 적용할 프로필 (공백이 있으면 따옴표로 묶기)\n"
+        L"/quiet: 메시지를 띄우지 않음; 결과는 종료 코드로 알림\n"
+        L"/?: 이 도움말 보기\n\n"
         L"종료 코드: 0 적용됨, 1 잘못된 명령줄, 2 프로필 없음, 3 거부됨 (연결 끊김), "
         L"4 적용했으나 반영되지 않음, 5 설정 파일을 읽을 수 없음.",
         L"保存したプロファイルを「Change All」と同じく適用して終了します。\n\n"
         L"VorlIP.exe /apply \"タイトル\" [/quiet]\n\n"
-        L"/apply タイトル\t適用するプロファイル (空白があれば引用符で囲む)\n"
-        L"/quiet\tメッセージを表示しない; 結果は終了コードで分かります\n"
-        L"/?\tこの説明を表示\n\n"
+        L"/apply タイトル: 適用するプロファイル (空白があれば引用符で囲む)\n"
+        L"/quiet: メッセージを表示しない; 結果は終了コードで分かります\n"
+        L"/?: この説明を表示\n\n"
         L"終了コード: 0 適用済み, 1 コマンドラインの誤り, 2 プロファイルなし, 3 拒否 (未接続), "
         L"4 適用したが反映されず, 5 設定ファイルを読めません。",
     },
