@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/ApplyWorkflow.h"
 #include "app/AskDialog.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
@@ -102,22 +103,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
 }
 
 void CVorlIPDlg::GetNetworkInformation() {
-    int count = 0;
-    if (!m_IPHelper.IPH_GetInterfaceInfo(count)) {
-        ReportMessage(L"Failed to get Network Information\nProgram will be terminated.");
-        ::ExitProcess(1);
-    }
-    if (count == 0) ReportMessage(L"The NIC is 0");
-    switch (m_IPHelper.IPH_GetCurrentInterfaces()) {
-        case IPHelper::PassResult::Ok:
-            break;
-        case IPHelper::PassResult::FatalAllocation:
-            ::ExitProcess(1);
-        case IPHelper::PassResult::FatalError:
-            ReportMessage(L"Failed to get Network Information\nProgram will be terminated.");
-            ::ExitProcess(1);
-    }
-    m_IPHelper.IPH_GetAdaptersInfo();
+    ReadNetworkInformation(m_IPHelper, [this](const std::wstring& text) { ReportMessage(text); });
 }
 
 // The resource compiler cannot carry combo entries, so the fixed ones are added here.

@@ -23,6 +23,7 @@ class SearchDlg;
 class CHelpDlg;
 class CEnumPrinters;
 class NetworkChanger;
+class ApplyWorkflow;
 namespace platform {
 struct IniSectionList;
 }
@@ -128,12 +129,10 @@ private:
     void LoadCurrentInfo();
     void OnPrinterSelChange();
     void OnChangeAll();
-    // Runs on the apply thread: the netsh commands, then the done signal.
-    void ApplyThreadProc(HANDLE hDone);
+    // The one apply of a profile, on this window's inventory, runner, printers and busy window.
+    ApplyWorkflow ApplyWork();
     void CopyProfileToChanger(const NICs& record);
     void SelectProfilePrinter(const Profile& profile);
-    void ShowBusyWindow();
-    void HideBusyWindow();
     void LoadAutoConfigScriptIntoForm();
 
     static constexpr int kHelpTabNic = 0;
@@ -150,7 +149,6 @@ private:
     void OnCheckModificationsAndExit();
     // Releases everything and ends the dialog with nResult, or after the running apply.
     void EndProgram(INT_PTR nResult);
-    void RunCommandsWhilePumping();
     void OnNicSelChange();
     void OnTitleSelChange();
     void OnLanguageSelChange();
@@ -173,6 +171,5 @@ private:
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
     bool m_bReleased = false;
     bool m_bApplying = false;
-    std::atomic<bool> m_bCommandsDone{false};
     INT_PTR m_nPendingExit = 0;
 };

@@ -100,3 +100,31 @@ FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
     result.ok = true;
     return result;
 }
+
+namespace {
+
+AddressInput AddressControl(const wchar_t* dotted) {
+    AddressInput input;
+    if (ParseDottedQuad(dotted, input.bytes)) input.fill = AddressFill::Complete;
+    return input;
+}
+
+}  // namespace
+
+ProfileForm ProfileAsForm(const Profile& profile, const std::wstring& printer) {
+    ProfileForm form;
+    form.title = profile.title;
+    form.metric = std::to_wstring(profile.metric);
+    form.dhcpIp = profile.dhcpip == 1;
+    form.ip = AddressControl(profile.ip);
+    form.subnet = AddressControl(profile.subnet);
+    form.gateway = AddressControl(profile.gateway);
+    form.dhcpDns = profile.dhcpdns == 1;
+    form.dns = AddressControl(profile.dns);
+    form.dns2 = AddressControl(profile.dns2);
+    form.printer = printer;
+    form.checkAutoconf = profile.checkautoconf == 1;
+    form.autoconf = profile.autoconf;
+    form.adapter = &profile;
+    return form;
+}

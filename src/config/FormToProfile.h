@@ -50,3 +50,9 @@ struct FormResult {
 // (IP and mask complete, gateway complete or blank), then static DNS (primary complete; a blank
 // or partial secondary becomes "0.0.0.0"). The first failing check decides the result.
 FormResult FormToProfile(const ProfileForm& form, bool titleOptional);
+
+// The form as the main window fills it when it shows profile, with printer as the printer list's
+// text: each address control holds the stored address or, when that is no dotted address, stays
+// blank. What is applied without a window goes through FormToProfile from here, so it gets the
+// checks and corrections an apply from the window gets.
+ProfileForm ProfileAsForm(const Profile& profile, const std::wstring& printer);

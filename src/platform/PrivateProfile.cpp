@@ -255,6 +255,16 @@ std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstrin
     return std::make_shared<const std::vector<IniTextSection>>(ParseIniText(DecodeIniBytes(bytes)));
 }
 
+std::shared_ptr<const std::vector<IniTextSection>> ReadIniFileOrNull(const std::wstring& path) {
+    std::string bytes;
+    if (path.empty()) {
+        ::SetLastError(ERROR_PATH_NOT_FOUND);
+        return nullptr;
+    }
+    if (!ReadWholeFile(path, bytes)) return nullptr;
+    return std::make_shared<const std::vector<IniTextSection>>(ParseIniText(DecodeIniBytes(bytes)));
+}
+
 std::wstring PrivateProfileReader::GetString(const std::wstring& section, const std::wstring& key) {
     if (!m_fetched || m_section != section) {
         m_entries.clear();
@@ -282,6 +292,13 @@ IniSectionList::IniSectionList(std::wstring filePath) : path(std::move(filePath)
     names = ListedSectionNames(*sections);
     count = static_cast<int>(names.size());
     loaded = true;
+}
+
+IniSectionList::IniSectionList(std::wstring filePath,
+                               std::shared_ptr<const std::vector<IniTextSection>> text)
+    : path(std::move(filePath)), loaded(true), sections(std::move(text)) {
+    names = ListedSectionNames(*sections);
+    count = static_cast<int>(names.size());
 }
 
 bool SameSectionName(std::wstring_view a, std::wstring_view b) {

@@ -25,6 +25,9 @@ std::wstring ConfigurationPath();
 // or UTF-8 byte-order mark, otherwise the ANSI code page), then split into its sections by the
 // rules those functions apply. A missing or unreadable file gives no sections.
 std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path);
+// The same for a reader that must know: null when the file could not be read, a missing file
+// included, with the system's reason in GetLastError.
+std::shared_ptr<const std::vector<IniTextSection>> ReadIniFileOrNull(const std::wstring& path);
 
 // The file's path and its section names in file order, read once when the object is built.
 // Every name is seen, however many there are, and each is kept whole. A missing file or one
@@ -32,6 +35,8 @@ std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstrin
 // loaded false.
 struct IniSectionList {
     explicit IniSectionList(std::wstring filePath);
+    // The list of text already read from filePath.
+    IniSectionList(std::wstring filePath, std::shared_ptr<const std::vector<IniTextSection>> text);
 
     std::wstring path;
     bool loaded = false;

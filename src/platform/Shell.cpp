@@ -53,4 +53,14 @@ void UnregisterGlobalHotKey(HWND hWnd, int nId) {
     ::UnregisterHotKey(hWnd, nId);
 }
 
+std::vector<std::wstring> CommandLineArguments() {
+    std::vector<std::wstring> args;
+    int nArgs = 0;
+    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
+    if (!argv) return args;
+    for (int i = 1; i < nArgs; ++i) args.emplace_back(argv[i]);
+    ::LocalFree(argv);
+    return args;
+}
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -27,5 +28,10 @@ void AcceptFromShell(HWND hWnd, UINT uMessage);
 // Registers a system-wide hot key for hWnd. 0 on success, else the system's error code.
 DWORD RegisterGlobalHotKey(HWND hWnd, int nId, UINT uModifiers, UINT uVirtualKey);
 void UnregisterGlobalHotKey(HWND hWnd, int nId);
+
+// The arguments of this process's command line after the program's own name, split and unquoted
+// by the system's rules (the rules a shortcut's target line or a scheduled task's arguments are
+// written for).
+std::vector<std::wstring> CommandLineArguments();
 
 }  // namespace platform

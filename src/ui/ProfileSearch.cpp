@@ -25,3 +25,15 @@ std::optional<size_t> ProfileTitled(std::wstring_view title, std::span<const Pro
     }
     return std::nullopt;
 }
+
+std::optional<size_t> ProfileForCommand(std::wstring_view title, std::span<const Profile> profiles,
+                                        SameTitleIgnoringCase sameIgnoringCase) {
+    if (const auto exact = ProfileTitled(title, profiles)) return exact;
+    std::optional<size_t> found;
+    for (size_t i = 0; i < profiles.size(); ++i) {
+        if (!sameIgnoringCase(title, profiles[i].title)) continue;
+        if (found) return std::nullopt;
+        found = i;
+    }
+    return found;
+}

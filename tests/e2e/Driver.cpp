@@ -144,10 +144,11 @@ App::~App() {
     }
 }
 
-bool App::Start(const std::wstring& exePath) {
+bool App::Start(const std::wstring& exePath, const std::wstring& arguments) {
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     std::wstring commandLine = L"\"" + exePath + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
     const std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\'));
     return ::CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                             nullptr, folder.c_str(), &si, &m_pi) != FALSE;

@@ -29,7 +29,8 @@ public:
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    bool Start(const std::wstring& exePath);
+    // arguments, when given, follow the quoted program path on the command line.
+    bool Start(const std::wstring& exePath, const std::wstring& arguments = {});
     // Waits for the process to end; returns its exit code, or STILL_ACTIVE after the timeout.
     DWORD WaitExit(DWORD dwMilliseconds = 10000);
     bool IsRunning() const;

@@ -487,3 +487,127 @@ TEST(Apply, TrayMenuEntryAppliesTheProfileAfterConfirmation) {
     EXPECT_NE(log.find("set address name=vorl-wifi source=dhcp"), std::string::npos) << log;
     EXPECT_FALSE(::IsWindowVisible(s.hMain)) << "applying from the tray leaves the window hidden";
 }
+
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// Whether the process has a window captioned like the main window, shown or not.
+bool HasMainWindow(const App& app) {
+    std::pair<DWORD, bool> ctx{app.ProcessId(), false};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* c = reinterpret_cast<std::pair<DWORD, bool>*>(lParam);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hWnd, &pid);
+            c->second = c->second || (pid == c->first && WindowText(hWnd) == kCaption);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.second;
+}
+
+// Runs VorlIP.exe of folder with arguments; with answer, expects a message box that starts with
+// it and presses OK. Returns the exit code.
+DWORD RunCommand(const ScratchFolder& folder, const std::wstring& arguments,
+                 const std::wstring& answer = {}, const std::wstring& screenshot = {}) {
+    App app;
+    EXPECT_TRUE(app.Start(folder.ExePath(), arguments));
+    if (!answer.empty()) {
+        const HWND hBox = app.WaitMessageBox();
+        EXPECT_NE(hBox, nullptr) << "no message box for " << Narrow(arguments);
+        if (hBox) {
+            const std::wstring text = App::MessageBoxText(hBox);
+            EXPECT_EQ(text.rfind(answer, 0), 0u) << Narrow(text);
+            if (!screenshot.empty()) SaveScreenshot(screenshot);
+            App::PressButton(hBox, IDOK);
+        }
+    }
+    const DWORD dwCode = app.WaitExit(30000);
+    EXPECT_EQ(app.FindMessageBox(), nullptr);
+    return dwCode;
+}
+
+}  // namespace
+
+// From a shortcut: the profile titled (here in other case) is applied as "Change All" applies it,
+// with the busy window but never the main window, and the file is only read although its Lab
+// profile needs an adapter repair. Refusals, unknown titles and bad lines give their exit codes;
+// /quiet shows no box.
+TEST(Apply, CommandLineAppliesAStoredProfileWithoutTheMainWindow) {
+    SetProxyValue(nullptr);
+    ResetDefaultPrinterRecord();
+    std::string ini = LabProfile("changeforce=false\r\n");
+    ini.erase(ini.find("nic=2\r\n"), 7);
+    ini.replace(ini.find("10.77.1.77"), 10, "10.77.1.66");
+    const ScratchFolder folder(kApplyFolder);
+    WriteFileBytes(folder.IniPath(), ini);
+    ClearNetshLog();
+    const std::wstring delayFile = NetshFile(L"netsh.delay");
+    WriteFileBytes(delayFile, "200");
+
+    App app;
+    ASSERT_TRUE(app.Start(folder.ExePath(), L"/apply \"lab\""));
+    bool bBusySeen = false;
+    bool bMainSeen = false;
+    while (app.IsRunning()) {
+        bBusySeen = bBusySeen || FindBusyWindow(app, nullptr) != nullptr;
+        bMainSeen = bMainSeen || HasMainWindow(app);
+        ASSERT_EQ(app.FindMessageBox(), nullptr)
+            << Narrow(App::MessageBoxText(app.FindMessageBox()));
+        Pause(20);
+    }
+    ::DeleteFileW(delayFile.c_str());
+    EXPECT_EQ(app.WaitExit(), 0u);
+    EXPECT_TRUE(bBusySeen);
+    EXPECT_FALSE(bMainSeen) << "no main window, and so no tray icon either";
+    const std::string log = ReadFileBytes(NetshFile(L"netsh.log"));
+    EXPECT_NE(log.find("set address name=vorl-lan source=static addr=10.77.1.66"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(QueryAdapter("vorl-lan").ip, "10.77.1.66");
+    EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"http://proxy.vorl.test/proxy.pac");
+    EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
+    EXPECT_EQ(::GetFileAttributesW((folder.Path() + L"\\netsh.log").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+
+    ClearNetshLog();
+    EXPECT_EQ(RunCommand(folder, L"-APPLY Away /quiet"), 3u) << "Away's link is down";
+    EXPECT_EQ(RunCommand(folder, L"/apply Nope", L"There is no profile \"Nope\"."), 2u);
+    EXPECT_EQ(RunCommand(folder, L"/quiet /apply Nope"), 2u);
+    EXPECT_EQ(RunCommand(folder, L"/apply", L"Applies a stored profile", L"command_line_usage"),
+              1u);
+    EXPECT_EQ(ReadFileBytes(NetshFile(L"netsh.log")), "") << "no command may run";
+    EXPECT_EQ(ReadFileBytes(folder.IniPath()), ini) << "the file is only read";
+
+    const ScratchFolder empty(L"CommandLineWithoutFile");
+    EXPECT_EQ(RunCommand(empty, L"/apply Lab",
+                         L"The configuration file could not be read:\n" + empty.IniPath()),
+              5u);
+}
+
+// A copy already running is left as it was, while the other run's commands are refused by netsh:
+// exit code 4, and the message names what the adapter has.
+TEST(Apply, CommandLineBesideARunningCopySaysWhatDidNotTake) {
+    const std::wstring failFile = NetshFile(L"netsh.fail");
+    WriteFileBytes(failFile, "set address\n");
+    std::string ini = LabProfile("changeforce=true\r\n");
+    ini.replace(ini.find("10.77.1.77"), 10, "10.77.1.88");
+    Session s(true, ini, kCaption, kApplyFolder);
+    ASSERT_NE(s.hMain, nullptr);
+    ClearNetshLog();
+
+    EXPECT_EQ(RunCommand(s.folder, L"/apply Lab", L"The settings did not take on \"vorl-lan\".",
+                         L"command_line_not_taken"),
+              4u);
+    ::DeleteFileW(failFile.c_str());
+    EXPECT_EQ(CommandCount(s), 3u) << NetshLog(s);
+    EXPECT_TRUE(s.app.IsRunning());
+    EXPECT_TRUE(::IsWindowVisible(s.hMain));
+    EXPECT_EQ(s.app.FindMessageBox(), nullptr);
+    EXPECT_EQ(ItemText(s.hMain, IDC_TITLE_LIST), L"Lab");
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDNO, L"Confirm");
+}

@@ -1,0 +1,61 @@
+// One apply of a profile, wherever it was asked for: "Change All" (and the tray entries that end
+// there) and /apply from a command line both come here, so both get the same link check, netsh
+// lines, proxy script, default printer, busy window and check that the address took.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "config/ConfigKeys.h"
+#include "net/NICs.h"
+
+class IPHelper;
+class NetworkChanger;
+class CEnumPrinters;
+class CProcessingDlg;
+
+// Shows one message and returns once the user has closed it (or at once, when nobody is to be
+// told).
+using ApplyReporter = std::function<void(const std::wstring&)>;
+
+// Reads the adapter inventory into ipHelper again; ends the process (exit code 1) when it cannot
+// be read, after saying so.
+void ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report);
+
+// Borrows what the caller owns for the length of one apply; the caller keeps them alive.
+class ApplyWorkflow {
+public:
+    ApplyWorkflow(IPHelper& ipHelper, NetworkChanger& changer, CEnumPrinters& printers,
+                  CProcessingDlg* pBusy, ApplyReporter report);
+
+    // Whether the commands may address adapter nicname: always with changeforce, otherwise only
+    // when the inventory lists it with its link up. A refusal is said, in the options' language.
+    bool LinkAllows(const Options& options, const std::wstring& nicname) const;
+
+    // Runs the netsh lines for record on a worker thread while this thread keeps dispatching its
+    // messages, then sets or clears the proxy script, makes entry nPrinter of a printer list of
+    // nPrinterEntries the default printer and reads the inventory again. Returns what the user is
+    // to be told about the adapter in language: empty when it has what was asked.
+    std::wstring Apply(const Profile& record, int nPrinter, int nPrinterEntries, int nLanguage);
+
+    // The busy window, centred on the screen; it stays above every other window.
+    void ShowBusyWindow();
+    void HideBusyWindow();
+
+    std::span<const NICs> Inventory() const;
+
+private:
+    void RunCommandsWhilePumping();
+    void ApplyThreadProc(HANDLE hDone);
+
+    IPHelper& m_IPHelper;
+    NetworkChanger& m_Changer;
+    CEnumPrinters& m_Printers;
+    CProcessingDlg* m_pBusy;
+    ApplyReporter m_Report;
+    std::atomic<bool> m_bCommandsDone{false};
+};

@@ -1,0 +1,138 @@
+#include "app/CommandLineRun.h"
+
+#include <optional>
+
+#include "app/ApplyWorkflow.h"
+#include "apply/EnumPrinters.h"
+#include "apply/NetworkChanger.h"
+#include "apply/PrinterRules.h"
+#include "config/FormToProfile.h"
+#include "net/IPHelper.h"
+#include "platform/PrivateProfile.h"
+#include "platform/SystemError.h"
+#include "ui/ProcessingDlg.h"
+#include "ui/ProfileSearch.h"
+#include "win/MessageBox.h"
+
+namespace {
+
+// What the configuration file holds, read the way a start reads it but never written: a profile
+// whose adapter reference needs a repair is repaired here only.
+struct StoredConfiguration {
+    bool read = false;
+    DWORD dwError = ERROR_SUCCESS;
+    Options options;
+    std::vector<Profile> profiles;
+};
+
+StoredConfiguration ReadStoredConfiguration(std::span<const NICs> inventory) {
+    StoredConfiguration stored;
+    const std::wstring path = platform::ConfigurationPath();
+    auto text = platform::ReadIniFileOrNull(path);
+    if (!text) {
+        stored.dwError = ::GetLastError();
+        return stored;
+    }
+    const platform::IniSectionList list(path, std::move(text));
+    platform::PrivateProfileReader reader(list);
+    stored.profiles = ReadConfiguration(reader, list.names, inventory, stored.options).profiles;
+    stored.read = true;
+    return stored;
+}
+
+// The profile's printer as the main window's printer list would show it selected.
+struct PrinterChoice {
+    int nEntry = -1;
+    int nEntries = 0;
+    std::wstring text;
+};
+
+PrinterChoice ChoosePrinter(const CEnumPrinters& printers, const Profile& profile) {
+    const std::vector<std::wstring> entries = PrinterListEntries(printers.m_lstNames);
+    PrinterChoice choice;
+    choice.nEntries = static_cast<int>(entries.size());
+    choice.nEntry = ProfilePrinterPosition(printers.m_lstNames, profile.printer,
+                                           CEnumPrinters::DefaultPrinterName());
+    if (choice.nEntry >= 0 && choice.nEntry < choice.nEntries) {
+        choice.text = entries[static_cast<size_t>(choice.nEntry)];
+    }
+    return choice;
+}
+
+int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell) {
+    IPHelper ipHelper;
+    ipHelper.SetReporter(tell);
+    ReadNetworkInformation(ipHelper, tell);
+    const std::span<const NICs> inventory(ipHelper.m_pNICs, static_cast<size_t>(ipHelper.m_nCount));
+    const StoredConfiguration stored = ReadStoredConfiguration(inventory);
+    if (!stored.read) {
+        tell(GetCommandLineText(CommandLineText::FileUnreadable, kLanguageEnglish,
+                                platform::ConfigurationPath()) +
+             L"\n\n" + platform::SystemErrorText(stored.dwError));
+        return kExitFileUnreadable;
+    }
+    const int nLanguage = stored.options.language;
+    const std::optional<size_t> index =
+        ProfileForCommand(title, stored.profiles, platform::SameSectionName);
+    if (!index) {
+        tell(GetCommandLineText(CommandLineText::NoSuchProfile, nLanguage, title));
+        return kExitNoSuchProfile;
+    }
+    const Profile& profile = stored.profiles[*index];
+
+    NetworkChanger changer(tell);
+    CEnumPrinters printers;
+    CProcessingDlg busy;
+    busy.Create();
+    ApplyWorkflow apply(ipHelper, changer, printers, &busy, tell);
+    if (!apply.LinkAllows(stored.options, profile.nicname)) return kExitRefused;
+
+    const PrinterChoice printer = ChoosePrinter(printers, profile);
+    const FormResult form = FormToProfile(ProfileAsForm(profile, printer.text), true);
+    if (!form.ok) {
+        // The window's address controls show an incomplete address themselves; here it is said.
+        tell(form.message.empty()
+                 ? GetCommandLineText(CommandLineText::ProfileIncomplete, nLanguage, title)
+                 : form.message);
+        return kExitRefused;
+    }
+    apply.ShowBusyWindow();
+    const std::wstring report =
+        apply.Apply(form.profile, printer.nEntry, printer.nEntries, nLanguage);
+    apply.HideBusyWindow();
+    changer.Stop();
+    busy.DestroyWindow();
+    if (report.empty()) return kExitApplied;
+    tell(report);
+    return kExitNotTaken;
+}
+
+// The options' language for the usage; English when the file cannot be read.
+int StoredLanguage() {
+    return ReadStoredConfiguration({}).options.language;
+}
+
+}  // namespace
+
+int RunCommandLine(const CommandLineRequest& request) {
+    using Action = CommandLineRequest::Action;
+    // Nothing else of the program is on the screen, and the run may have been started from a
+    // scheduled task or a script: the box comes to the front by itself.
+    const ApplyReporter tell = [&request](const std::wstring& text) {
+        if (!request.quiet) {
+            win::ShowMessage(nullptr, text, MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+        }
+    };
+    switch (request.action) {
+        case Action::Apply:
+            return ApplyStoredProfile(request.title, tell);
+        case Action::ShowUsage:
+            tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+            return kExitApplied;
+        case Action::BadCommandLine:
+        case Action::StartWindow:
+            break;
+    }
+    tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+    return kExitBadCommandLine;
+}
