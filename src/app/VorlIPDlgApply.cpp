@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "app/VorlIPDlg.h"
+#include "apply/AddressWait.h"
 #include "apply/ApplyReport.h"
 #include "apply/AutoConfigScript.h"
 #include "apply/EnumPrinters.h"
@@ -64,6 +65,7 @@ void CVorlIPDlg::RunCommandsWhilePumping() {
     } catch (const std::system_error&) {
         // Not even a thread to be had: the commands run here, and the window waits for them.
         m_pChanger->ApplyAll();
+        WaitForAddress(*m_pChanger, m_pChanger->m_Results);
         return;
     }
     const auto ended = [this] { return m_bCommandsDone.load(std::memory_order_acquire); };
@@ -108,6 +110,8 @@ void CVorlIPDlg::ShowBusyWindow() {
 
 void CVorlIPDlg::ApplyThreadProc(HANDLE hDone) {
     m_pChanger->ApplyAll();
+    // Still on this thread, so the window stays live and the busy window up meanwhile.
+    WaitForAddress(*m_pChanger, m_pChanger->m_Results);
     m_bCommandsDone.store(true, std::memory_order_release);
     if (hDone) ::SetEvent(hDone);
 }
