@@ -262,7 +262,12 @@ def bird(ox, oy, size, eye=True):
 # ---------------------------------------------------------------------------------------------
 # Icons. Each is drawn for a given pixel size; `u` is pixels per design unit (designs are on a
 # 32-unit grid). At 16 px strokes get fixed pixel widths instead of half the 32 px ones, which would
-# dissolve into grey.
+# dissolve into grey; every larger size scales the 32 px design.
+SMALL_ICON = 16
+# The sizes 100 % to 200 % ask for: small icons of 16, 20, 24, 28 and 32 px, large ones of 32, 40,
+# 48, 56 and 64 px, so that no icon is ever stretched. 32 comes first: it is the size a caller that
+# names none gets.
+ICON_SIZES = (32, 16, 20, 24, 28, 40, 48, 56, 64)
 
 
 def icon_app(c, n):
@@ -271,7 +276,7 @@ def icon_app(c, n):
     c.paint(panel, rgb((16, 62, 150)))
     c.paint(grow(panel, -1.0), vertical_gradient(0, rgb((96, 170, 245)), n, rgb((28, 92, 196))))
     c.paint(intersect(grow(panel, -1.0), ellipse(16 * u, 4 * u, 20 * u, 12 * u)), WHITE, 0.18)
-    if n >= 32:
+    if n > SMALL_ICON:
         c.paint(bird(3.5 * u, 4.5 * u, 25 * u, eye=False), WHITE)
     else:
         # Simpler and slightly fattened, or the wings vanish at this size.
@@ -280,7 +285,7 @@ def icon_app(c, n):
 
 def icon_change_all(c, n):
     u = n / 32.0
-    big = n >= 32
+    big = n > SMALL_ICON
     w = 3.4 * u if big else 1.8
     r = 9.0 * u if big else 5.0
     s = 5.2 * u if big else 3.2
@@ -310,7 +315,7 @@ def icon_visit(c, n):
     globe = circle(16 * u, 16 * u, 13.5 * u)
     c.paint(grow(globe, 1.0), rgb((20, 70, 140)))
     c.paint(globe, vertical_gradient(2 * u, rgb((110, 190, 250)), 30 * u, rgb((30, 110, 200))))
-    lw = 1.6 * u if n >= 32 else 1.0
+    lw = 1.6 * u if n > SMALL_ICON else 1.0
     meridian = subtract(ellipse(16 * u, 16 * u, 6 * u, 13.5 * u),
                         ellipse(16 * u, 16 * u, 6 * u - lw, 13.5 * u - lw))
     lines = union(
@@ -318,7 +323,7 @@ def icon_visit(c, n):
         segment(16 * u, 2.5 * u, 16 * u, 29.5 * u, lw),
         segment(2 * u, 16 * u, 30 * u, 16 * u, lw),
     )
-    if n >= 32:
+    if n > SMALL_ICON:
         lines = union(lines, segment(4.5 * u, 9.5 * u, 27.5 * u, 9.5 * u, lw),
                       segment(4.5 * u, 22.5 * u, 27.5 * u, 22.5 * u, lw))
     c.paint(intersect(lines, globe), WHITE, 0.9)
@@ -333,7 +338,7 @@ def icon_exit(c, n):
     disc = circle(16 * u, 16 * u, 14 * u)
     c.paint(grow(disc, 1.0), rgb((120, 10, 10)))
     c.paint(disc, vertical_gradient(2 * u, rgb((250, 110, 100)), 30 * u, rgb((200, 20, 20))))
-    w = 3.0 * u if n >= 32 else 1.9
+    w = 3.0 * u if n > SMALL_ICON else 1.9
     symbol = union(arc(16 * u, 17 * u, 7.5 * u, w, -60, 240),
                    segment(16 * u, 6 * u, 16 * u, 15 * u, w))
     c.paint(symbol, WHITE)
@@ -349,9 +354,10 @@ def icon_whats_new(c, n):
     star = polygon(pts)
     c.paint(grow(star, 0.9), rgb((170, 90, 0)))
     c.paint(star, vertical_gradient(2 * u, rgb((255, 240, 120)), 30 * u, rgb((250, 170, 20))))
-    if n >= 32:
+    if n > SMALL_ICON:
         # A small sparkle in the corner says "new" rather than "favourite".
-        c.paint(union(segment(27, 2, 27, 9, 1.3), segment(23.5, 5.5, 30.5, 5.5, 1.3)),
+        c.paint(union(segment(27 * u, 2 * u, 27 * u, 9 * u, 1.3 * u),
+                      segment(23.5 * u, 5.5 * u, 30.5 * u, 5.5 * u, 1.3 * u)),
                 rgb((230, 140, 0)))
 
 
@@ -360,11 +366,11 @@ def icon_help(c, n):
     disc = circle(16 * u, 16 * u, 14 * u)
     c.paint(grow(disc, 1.0), rgb((16, 50, 130)))
     c.paint(disc, vertical_gradient(2 * u, rgb((100, 160, 250)), 30 * u, rgb((20, 80, 200))))
-    w = 3.4 * u if n >= 32 else 2.2
+    w = 3.4 * u if n > SMALL_ICON else 2.2
     hook = union(arc(16 * u, 12 * u, 5 * u, w, 180, 60),
                  segment(18.5 * u, 16.3 * u, 16 * u, 19 * u, w),
                  segment(16 * u, 19 * u, 16 * u, 20 * u, w))
-    dot = circle(16 * u, 25 * u, w * 0.6 if n >= 32 else 1.2)
+    dot = circle(16 * u, 25 * u, w * 0.6 if n > SMALL_ICON else 1.2)
     c.paint(union(hook, dot), WHITE)
 
 
@@ -379,7 +385,7 @@ def icon_save_option(c, n):
     c.paint(box(18 * u, 4.5 * u, 21 * u, 10.5 * u), rgb((40, 60, 110)))
     label = rounded_box(7 * u, 16 * u, 25 * u, 29 * u, 1.5 * u)
     c.paint(label, rgb((250, 250, 245)))
-    w = 2.8 * u if n >= 32 else 1.6
+    w = 2.8 * u if n > SMALL_ICON else 1.6
     check = polyline([(11 * u, 22.5 * u), (14.5 * u, 26 * u), (21.5 * u, 19 * u)], w)
     c.paint(check, rgb((30, 150, 40)))
 
@@ -539,7 +545,7 @@ def main():
 
     for name, draw in ICONS:
         images = []
-        for size in (32, 16):
+        for size in ICON_SIZES:
             c = Canvas(size, size)
             draw(c, size)
             images.append(c)

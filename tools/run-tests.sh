@@ -178,7 +178,7 @@ wineserver -k >/dev/null 2>&1 || true
 "$RIG/netns.sh" down "$NS_UPDATE" >/dev/null 2>&1 || true
 
 # Window sizes by screen dpi: Wine reads LogPixels when its server starts.
-for dpi in 120 144 110; do
+for dpi in 120 144 110 168 192; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
   wineserver -k >/dev/null 2>&1 || true
   VORLIP_DPI=$dpi run e2e-dpi-$dpi "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \

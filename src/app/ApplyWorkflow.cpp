@@ -3,6 +3,7 @@
 #include <system_error>
 #include <thread>
 
+#include "apply/AddressWait.h"
 #include "apply/ApplyReport.h"
 #include "apply/AutoConfigScript.h"
 #include "apply/EnumPrinters.h"
@@ -86,6 +87,7 @@ void ApplyWorkflow::RunCommandsWhilePumping() {
     } catch (const std::system_error&) {
         // Not even a thread to be had: the commands run here, and the window waits for them.
         m_Changer.ApplyAll();
+        WaitForAddress(m_Changer, m_Changer.m_Results);
         return;
     }
     const auto ended = [this] { return m_bCommandsDone.load(std::memory_order_acquire); };
@@ -117,6 +119,8 @@ void ApplyWorkflow::RunCommandsWhilePumping() {
 
 void ApplyWorkflow::ApplyThreadProc(HANDLE hDone) {
     m_Changer.ApplyAll();
+    // Still on this thread, so the window stays live and the busy window up meanwhile.
+    WaitForAddress(m_Changer, m_Changer.m_Results);
     m_bCommandsDone.store(true, std::memory_order_release);
     if (hDone) ::SetEvent(hDone);
 }

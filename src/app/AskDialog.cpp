@@ -39,8 +39,6 @@ BOOL AskDialog::OnInitDialog() {
                                                        MAKEINTRESOURCEW(IDB_TERMINATE_SIDE),
                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     }
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, kTerminateDialogSize.cx, kTerminateDialogSize.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     // The size message sent while the window was created never reached this procedure.
     PlaceForDpi();
 
@@ -80,11 +78,19 @@ void AskDialog::OnOpenPage() {
     platform::OpenInBrowser(kProjectPage);
 }
 
-// At 120 and 144 dpi the dialog stands larger in the screen's top-left corner.
+// From 120 dpi up the dialog stands larger in the work area's corner; below, it keeps the place
+// the system gave it. Setting the size it already has sends no further size message.
 void AskDialog::PlaceForDpi() {
-    if (const auto place = TerminateDialogPlacement(platform::GetScreenDpi().x)) {
-        ::SetWindowPos(m_hWnd, nullptr, place->x, place->y, place->size.cx, place->size.cy,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+    const TerminateDialogLayout layout = TerminateDialogLayoutFor(platform::GetScreenDpi().x);
+    RECT rc;
+    if (!::GetWindowRect(m_hWnd, &rc)) return;
+    const bool bSized =
+        rc.right - rc.left == layout.size.cx && rc.bottom - rc.top == layout.size.cy;
+    if (layout.bAtCorner) {
+        if (bSized && rc.left == 0 && rc.top == 0) return;
+        platform::PlaceInWorkArea(m_hWnd, 0, 0, layout.size.cx, layout.size.cy);
+    } else if (!bSized) {
+        platform::ResizeKeepingCorner(m_hWnd, layout.size.cx, layout.size.cy);
     }
 }
 

@@ -141,7 +141,8 @@ private:
     static constexpr int kHelpTabWhatsNew = 6;
     // The global hot key Ctrl+Shift+D.
     static constexpr int kHotKeyId = 100;
-    static constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT;
+    // Without auto-repeat: holding the keys down toggles the window once, not back and forth.
+    static constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT | MOD_NOREPEAT;
     static constexpr UINT kHotKeyVirtualKey = 0x44;  // D
 
     // Command handlers.

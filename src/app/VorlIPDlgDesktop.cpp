@@ -5,6 +5,7 @@
 #include "platform/Shell.h"
 #include "platform/System.h"
 #include "platform/SystemError.h"
+#include "platform/TaskScheduler.h"
 #include "resource.h"
 #include "ui/SearchDlg.h"
 #include "ui/SystemOptions.h"
@@ -35,6 +36,11 @@ void CVorlIPDlg::ShowFromTray() {
 }
 
 void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
+    // What a Windows user tries first on a tray icon.
+    if (lMouseMessage == WM_LBUTTONDBLCLK) {
+        ShowFromTray();
+        return;
+    }
     if (lMouseMessage != WM_RBUTTONDOWN) return;
     POINT pt = {};
     ::GetCursorPos(&pt);
@@ -60,7 +66,8 @@ void CVorlIPDlg::OnTrayEntry(int nId) {
 }
 
 void CVorlIPDlg::OnGlobalHotKey(int, UINT uModifiers, UINT uKey) {
-    if (!IsToggleHotKey(uModifiers, uKey)) return;
+    // The no-repeat flag asked for at registration is not a key the user pressed.
+    if (!IsToggleHotKey(uModifiers & ~MOD_NOREPEAT, uKey)) return;
     if (m_bVisible) {
         HideToTray();
     } else {
@@ -81,14 +88,19 @@ void CVorlIPDlg::OnTaskbarCreated() {
     if (!m_bVisible) g_TrayIcon.AddTrayIcon(m_hWnd);
 }
 
+// The log-on start is a Task Scheduler task: Windows silently skips a Run-key program that asks
+// for administrator rights. A Run value of an earlier version goes in both directions.
 void CVorlIPDlg::SetStartOnBoot() {
     const bool bOn = IsChecked(IDC_START_ON_BOOT);
-    const platform::RegChange change =
-        bOn ? platform::SetRegString(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName,
-                                     RunValueText(platform::ModulePath()))
-            : platform::RemoveRegValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName);
-    const StartOnBootOutcome outcome = DecideStartOnBoot(
-        bOn, static_cast<uint32_t>(change.openError), static_cast<uint32_t>(change.valueError));
+    const platform::TaskChange change =
+        bOn ? platform::RegisterTask(
+                  kLogOnTaskName, LogOnTaskXml(platform::ModulePath(), platform::CurrentUserId()))
+            : platform::DeleteTask(kLogOnTaskName);
+    const StartOnBootOutcome outcome =
+        DecideStartOnBoot(bOn, TaskErrorCode(static_cast<uint32_t>(change.hrConnect)),
+                          TaskErrorCode(static_cast<uint32_t>(change.hrChange)));
+    // Never started anything for this program; whatever the scheduler answered, it goes.
+    platform::RemoveRegValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName);
     if (outcome.bStore) {
         m_Options.startonboot = bOn;
         WriteOptions();
@@ -126,7 +138,7 @@ void CVorlIPDlg::FixWindowSize() {
     const platform::ScreenDpi dpi = platform::GetScreenDpi();
     m_bSizeTrouble = 1;
     const PixelSize size = SizeTroubleWindowSize(dpi.x);
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    platform::PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
     win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));
 }
 

@@ -146,27 +146,21 @@ void CVorlIPDlg::ResetForm() {
 }
 
 // The template is sized for every panel at once; the first size message of the process makes the
-// window show the left panel only, in the screen's top-left corner.
+// window show the left panel only, in the top-left corner of the work area.
 void CVorlIPDlg::OnSize() {
     static bool s_bFirstSizeSeen = false;
     if (s_bFirstSizeSeen) return;
     s_bFirstSizeSeen = true;
-    if (const auto size = StartSizeForDpi(platform::GetScreenDpi().x)) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, size->cx, size->cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    const PixelSize size = StartSizeForDpi(platform::GetScreenDpi().x);
+    platform::PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
 }
 
 void CVorlIPDlg::ToggleExpand() {
     const int nDpi = platform::GetScreenDpi().x;
     m_bExpanded = !m_bExpanded;
     SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
-    const auto geometry = ExpandGeometryFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);
-    if (!geometry) return;
-    POINT clientTopLeft = {0, 0};
-    ::ClientToScreen(m_hWnd, &clientTopLeft);
-    ::SetWindowPos(m_hWnd, nullptr, clientTopLeft.x - kExpandFrameWidth,
-                   clientTopLeft.y - geometry->dy, geometry->size.cx, geometry->size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const PixelSize size = ExpandSizeFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);
+    platform::ResizeKeepingCorner(m_hWnd, size.cx, size.cy);
 }
 
 void CVorlIPDlg::LoadCurrentInfo() {

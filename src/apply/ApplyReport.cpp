@@ -9,6 +9,9 @@
 
 namespace {
 
+// The interface's operational status "up"; every other value means no link.
+constexpr int32_t kOperStatusUp = 1;
+
 std::wstring Text(ApplyReportText text, int language) {
     return std::wstring(GetApplyReportText(text, language));
 }
@@ -51,12 +54,27 @@ bool AddressTook(const NetworkTarget& asked, const NICs& adapter) {
     return asked.m_strGateway == kNoAddress || asked.m_strGateway == adapter.gateway;
 }
 
+AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inventory) {
+    if (asked.m_bDhcpIp != 0) return AddressCheck::NotCompared;
+    const int nPosition = AdapterPosition(inventory, asked.m_strNicName);
+    if (nPosition < 0) return AddressCheck::NotYet;
+    const NICs& adapter = inventory[static_cast<size_t>(nPosition)];
+    if (adapter.operstatus != kOperStatusUp) return AddressCheck::NotCompared;
+    return AddressTook(asked, adapter) ? AddressCheck::Took : AddressCheck::NotYet;
+}
+
+bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results) {
+    if (asked.m_bDhcpIp != 0 || results.empty()) return false;
+    const CommandResult& address = results.front();
+    return address.outcome == CommandOutcome::Exited && address.exitCode == 0;
+}
+
 std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
                          const std::vector<CommandResult>& results, int language) {
     const int nPosition = AdapterPosition(inventory, asked.m_strNicName);
     const NICs* pAdapter = nPosition >= 0 ? &inventory[static_cast<size_t>(nPosition)] : nullptr;
     const bool bStatic = asked.m_bDhcpIp == 0;
-    const bool bNotTaken = bStatic && (!pAdapter || !AddressTook(asked, *pAdapter));
+    const bool bNotTaken = CheckAddress(asked, inventory) == AddressCheck::NotYet;
     const bool bTimedOut = std::any_of(results.begin(), results.end(), [](const auto& r) {
         return r.outcome == CommandOutcome::TimedOut;
     });

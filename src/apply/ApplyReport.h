@@ -13,10 +13,23 @@
 // asked for. Only the first address the inventory keeps is compared.
 bool AddressTook(const NetworkTarget& asked, const NICs& adapter);
 
+// Where the address of an apply stands on an inventory read after its commands.
+enum class AddressCheck {
+    NotCompared,  // DHCP, or the adapter's link is down: Windows shows no address on a down
+                  // link, and the settings take effect when it connects
+    Took,
+    NotYet,  // not (yet) there, or the adapter is missing from the inventory
+};
+AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inventory);
+
+// True when it is worth waiting for the address to appear: a static address whose command ended
+// well. Windows checks a new address for duplicates on the network before it shows it.
+bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results);
+
 // The message after an apply, in language, or an empty text when there is nothing to say. Said
 // when a static address did not take on the adapter named by asked (or that adapter is gone from
-// the rebuilt inventory), and when a command had to be ended. DHCP addresses and DNS servers are
-// not compared: an address from DHCP can take long to arrive, and the system's DNS servers may
-// be read only once per process.
+// the rebuilt inventory), unless its link is down, and when a command had to be ended. DHCP
+// addresses and DNS servers are not compared: an address from DHCP can take long to arrive, and the
+// system's DNS servers may be read only once per process.
 std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
                          const std::vector<CommandResult>& results, int language);

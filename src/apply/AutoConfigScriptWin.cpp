@@ -1,19 +1,24 @@
 #include "apply/AutoConfigScript.h"
 
+#include "platform/Internet.h"
 #include "platform/Registry.h"
 
 int SetAutoConfigScript(std::wstring_view url) {
-    return platform::WriteRegTextUnterminated(HKEY_CURRENT_USER, kInternetSettingsKey,
-                                              kAutoConfigUrlValue,
-                                              url.substr(0, kAutoConfigMaxChars))
-               ? 1
-               : 0;
+    if (!platform::WriteRegTextUnterminated(HKEY_CURRENT_USER, kInternetSettingsKey,
+                                            kAutoConfigUrlValue,
+                                            url.substr(0, kAutoConfigMaxChars))) {
+        return 0;
+    }
+    platform::AnnounceInternetSettingsChanged();
+    return 1;
 }
 
 int ClearAutoConfigScript() {
-    return platform::DeleteRegValue(HKEY_CURRENT_USER, kInternetSettingsKey, kAutoConfigUrlValue)
-               ? 1
-               : 0;
+    if (!platform::DeleteRegValue(HKEY_CURRENT_USER, kInternetSettingsKey, kAutoConfigUrlValue)) {
+        return 0;
+    }
+    platform::AnnounceInternetSettingsChanged();
+    return 1;
 }
 
 AutoConfigScript LoadAutoConfigScript() {

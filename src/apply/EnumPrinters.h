@@ -8,7 +8,8 @@
 
 class CEnumPrinters {
 public:
-    // Lists the local and connected printers; on any failure the lists stay empty.
+    // Lists the names of the local and connected printers without contacting any of them; on any
+    // failure the list stays empty.
     CEnumPrinters();
     virtual ~CEnumPrinters();
 
@@ -31,9 +32,6 @@ public:
 
     int32_t m_nPrinters = 0;
     std::vector<std::wstring> m_lstNames;
-    std::vector<std::wstring> m_lstLocations;
-    std::vector<std::wstring> m_lstShareNames;
-    std::vector<std::wstring> m_lstPorts;
 
 private:
     void Enumerate();

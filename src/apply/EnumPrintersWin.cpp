@@ -77,22 +77,22 @@ CEnumPrinters::~CEnumPrinters() = default;
 
 void CEnumPrinters::Enumerate() {
     constexpr DWORD kFlags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    // Names only: level 4 is answered from the registry, where level 2 opens every printer and
+    // waits for the network on each connection to a printer that is out of reach.
+    constexpr DWORD kNamesOnly = 4;
     // An empty name, not a null pointer: the local machine.
     wchar_t szName[1] = {L'\0'};
     DWORD cbNeeded = 0;
     DWORD nReturned = 0;
-    ::EnumPrintersW(kFlags, szName, 2, nullptr, 0, &cbNeeded, &nReturned);
+    ::EnumPrintersW(kFlags, szName, kNamesOnly, nullptr, 0, &cbNeeded, &nReturned);
     const DWORD cbBuffer = cbNeeded + 4;
     auto* pBuffer = static_cast<BYTE*>(::LocalAlloc(LMEM_ZEROINIT, cbBuffer));
     if (!pBuffer) return;
-    if (::EnumPrintersW(kFlags, szName, 2, pBuffer, cbBuffer, &cbNeeded, &nReturned) &&
+    if (::EnumPrintersW(kFlags, szName, kNamesOnly, pBuffer, cbBuffer, &cbNeeded, &nReturned) &&
         nReturned > 0) {
-        const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(pBuffer);
+        const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(pBuffer);
         for (DWORD i = 0; i < nReturned; ++i) {
             m_lstNames.push_back(TextOrEmpty(info[i].pPrinterName));
-            m_lstLocations.push_back(TextOrEmpty(info[i].pLocation));
-            m_lstShareNames.push_back(TextOrEmpty(info[i].pShareName));
-            m_lstPorts.push_back(TextOrEmpty(info[i].pPortName));
             ++m_nPrinters;
         }
     }

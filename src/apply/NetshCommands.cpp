@@ -1,5 +1,11 @@
 #include "apply/NetshCommands.h"
 
+namespace {
+// netsh otherwise asks each static server before taking it: an office's server applied at home
+// holds the apply for seconds and ends in a warning, although the setting is stored.
+constexpr wchar_t kDnsNoValidation[] = L" validate=no";
+}  // namespace
+
 std::wstring AddressCommandLine(const NetworkTarget& target) {
     std::wstring line = L"netsh interface ip set address name=\"" + target.m_strNicName + L"\"";
     if (target.m_bDhcpIp != 0) return line + L" source=dhcp";
@@ -17,12 +23,13 @@ bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line)
             line += L"set dns " + name + L" dhcp";
         } else {
             // A blank primary field arrives as "0.0.0.0" and is sent like any other address.
-            line += L"set dns " + name + L" static " + target.m_strDns[0] + L" primary";
+            line += L"set dns " + name + L" static " + target.m_strDns[0] + L" primary" +
+                    kDnsNoValidation;
         }
         return true;
     }
     if (target.m_bDhcpDns != 0 || target.m_strDns[1] == kNoAddress) return false;
-    line = kDnsCommandPrefix + (L"add dns " + name + L" " + target.m_strDns[1]);
+    line = kDnsCommandPrefix + (L"add dns " + name + L" " + target.m_strDns[1] + kDnsNoValidation);
     return true;
 }
 

@@ -24,6 +24,8 @@ public:
     using Reporter = std::function<void(const std::wstring&)>;
     // Stands in for GetAdaptersAddresses(AF_INET, GAA_FLAG_INCLUDE_PREFIX, ...).
     using AddressesQuery = std::function<ULONG(void* pBuffer, ULONG* pcbSize)>;
+    // Stands in for GetInterfaceInfo(pBuffer, pcbSize).
+    using InterfaceQuery = std::function<DWORD(void* pBuffer, ULONG* pcbSize)>;
 
     IPHelper();
     virtual ~IPHelper();
@@ -32,9 +34,11 @@ public:
 
     void SetReporter(Reporter reporter) { m_Report = std::move(reporter); }
     void SetAddressesQuery(AddressesQuery query) { m_Query = std::move(query); }
+    void SetInterfaceQuery(InterfaceQuery query) { m_InterfaceQuery = std::move(query); }
 
     // First pass: sizes the array from GetInterfaceInfo and fills nic and metric. False on
-    // failure (after the message); count receives the number of interfaces, 0 included.
+    // failure (after the message); count receives the number of interfaces, 0 included ("no
+    // data", as with every adapter disabled, is 0).
     bool IPH_GetInterfaceInfo(int& count);
     // Second pass: names, MAC, status, link speeds and DNS from GetAdaptersAddresses.
     PassResult IPH_GetCurrentInterfaces();
@@ -53,5 +57,6 @@ private:
     }
 
     Reporter m_Report;
+    InterfaceQuery m_InterfaceQuery;
     AddressesQuery m_Query;
 };

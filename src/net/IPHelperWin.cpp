@@ -55,7 +55,10 @@ std::wstring SockaddrText(const SOCKET_ADDRESS& address) {
 }  // namespace
 
 IPHelper::IPHelper()
-    : m_Query([](void* pBuffer, ULONG* pcbSize) {
+    : m_InterfaceQuery([](void* pBuffer, ULONG* pcbSize) {
+          return ::GetInterfaceInfo(static_cast<IP_INTERFACE_INFO*>(pBuffer), pcbSize);
+      }),
+      m_Query([](void* pBuffer, ULONG* pcbSize) {
           return ::GetAdaptersAddresses(AF_INET, GAA_FLAG_INCLUDE_PREFIX, nullptr,
                                         static_cast<IP_ADAPTER_ADDRESSES*>(pBuffer), pcbSize);
       }) {}
@@ -74,21 +77,24 @@ NICs* IPHelper::FindByIndex(DWORD dwIndex) {
 bool IPHelper::IPH_GetInterfaceInfo(int& count) {
     ULONG cbSize = 0;
     HeapBuffer buffer;
-    DWORD dwResult = ::GetInterfaceInfo(nullptr, &cbSize);
+    DWORD dwResult = m_InterfaceQuery(nullptr, &cbSize);
     if (dwResult == ERROR_INSUFFICIENT_BUFFER) {
         buffer.Reset(cbSize);
         if (!buffer) {
             Report(L"Unable to allocate memory needed to call GetInterfaceInfo\n");
             return false;
         }
+        dwResult = m_InterfaceQuery(buffer.As<void>(), &cbSize);
     }
-    dwResult = ::GetInterfaceInfo(buffer.As<IP_INTERFACE_INFO>(), &cbSize);
+    // With every adapter disabled the query answers "no data": a machine without adapters, not
+    // a failure.
+    if (dwResult == ERROR_NO_DATA) {
+        count = 0;
+        m_nCount = 0;
+        return true;
+    }
     if (dwResult != NO_ERROR) {
-        if (dwResult == ERROR_NO_DATA) {
-            Report(L"There are no network adapters with IPv4 enabled on the local system\n");
-        } else {
-            Report(L"GetInterfaceInfo failed with error: " + std::to_wstring(dwResult) + L"\n");
-        }
+        Report(L"GetInterfaceInfo failed with error: " + std::to_wstring(dwResult) + L"\n");
         return false;
     }
     const IP_INTERFACE_INFO* pInfo = buffer.As<IP_INTERFACE_INFO>();

@@ -19,6 +19,9 @@ void SetTimeouts(HINTERNET hInternet, DWORD dwTimeoutMs) {
     }
 }
 
+// HTTP/1.1 caches obey the first, HTTP/1.0 proxies the second.
+constexpr wchar_t kNoCacheHeaders[] = L"Cache-Control: no-cache\r\nPragma: no-cache\r\n";
+
 void Close(void*& hInternet) {
     if (hInternet) ::InternetCloseHandle(hInternet);
     hInternet = nullptr;
@@ -67,12 +70,17 @@ bool InternetSession::OpenUrl(const std::wstring& url) {
     if (!m_hConnection) return false;
     SetTimeouts(m_hConnection, m_dwTimeoutMs);
     const std::wstring object = std::wstring(path) + extra;
-    DWORD dwFlags = INTERNET_FLAG_TRANSFER_ASCII;
+    // Never from a cache, neither WinINet's own nor one on the way: a stale copy would announce
+    // an old version as new, or hide a new one.
+    DWORD dwFlags = INTERNET_FLAG_TRANSFER_ASCII | INTERNET_FLAG_RELOAD |
+                    INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) dwFlags |= INTERNET_FLAG_SECURE;
     m_hRequest = ::HttpOpenRequestW(m_hConnection, L"GET", object.c_str(), nullptr, nullptr,
                                     nullptr, dwFlags, 0);
     if (!m_hRequest) return false;
     SetTimeouts(m_hRequest, m_dwTimeoutMs);
+    ::HttpAddRequestHeadersW(m_hRequest, kNoCacheHeaders, static_cast<DWORD>(-1),
+                             HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
     if (!::HttpSendRequestW(m_hRequest, nullptr, 0, nullptr, 0)) {
         Close(m_hRequest);
         return false;
@@ -88,6 +96,11 @@ bool InternetSession::Read(char* pBuffer, size_t nWanted, size_t& nGot) {
     if (!::InternetReadFile(m_hRequest, pBuffer, dwWanted, &dwRead)) return false;
     nGot = dwRead;
     return true;
+}
+
+void AnnounceInternetSettingsChanged() {
+    ::InternetSetOptionW(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);
+    ::InternetSetOptionW(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
 }
 
 }  // namespace platform

@@ -18,7 +18,7 @@ public:
     // Opens the session; each connect, send and receive gives up after nTimeoutMs. Returns false
     // when WinInet refuses.
     bool Open(const std::wstring& agent, unsigned long nTimeoutMs);
-    // Sends a GET for url (http or https), for an ASCII transfer without extra headers. Returns
+    // Sends a GET for url (http or https), for an ASCII transfer that no cache answers. Returns
     // false on any Internet error (no connection, name not found, refused, timed out); the HTTP
     // status is not looked at.
     bool OpenUrl(const std::wstring& url);
@@ -32,5 +32,9 @@ private:
     void* m_hRequest = nullptr;
     unsigned long m_dwTimeoutMs = 0;
 };
+
+// Tells WinINet, and through it every running program that uses it, that the Internet settings
+// in the registry changed, so that a new automatic configuration script is used at once.
+void AnnounceInternetSettingsChanged();
 
 }  // namespace platform

@@ -9,7 +9,9 @@
 
 namespace platform {
 
-// Opens an address in the user's default browser, shown normally. False when the shell refused.
+// Opens an address in the user's default browser, shown normally, through the desktop shell's
+// own process so that the browser runs with the user's normal rights; where no desktop shell
+// answers, from this process. False when the shell refused.
 bool OpenInBrowser(const std::wstring& url);
 
 // Adds icon uId of hOwner to the notification area with a callback message and a tooltip.

@@ -3,7 +3,10 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "ui/WindowSizes.h"
 
 namespace platform {
 
@@ -33,6 +36,32 @@ ScreenDpi GetScreenDpi() {
                            ::GetDeviceCaps(hScreen, LOGPIXELSY)};
     ::ReleaseDC(nullptr, hScreen);
     return dpi;
+}
+
+namespace {
+
+PixelRect WorkAreaOf(HWND hWnd) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    HMONITOR hMonitor = ::MonitorFromWindow(hWnd, MONITOR_DEFAULTTOPRIMARY);
+    if (!hMonitor || !::GetMonitorInfoW(hMonitor, &info)) {
+        return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    }
+    const RECT& rc = info.rcWork;
+    return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
+}
+
+}  // namespace
+
+void PlaceInWorkArea(HWND hWnd, int x, int y, int cx, int cy) {
+    const PixelRect rc = FitInWorkArea({x, y, cx, cy}, WorkAreaOf(hWnd));
+    ::SetWindowPos(hWnd, nullptr, rc.x, rc.y, rc.cx, rc.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ResizeKeepingCorner(HWND hWnd, int cx, int cy) {
+    const PixelRect work = WorkAreaOf(hWnd);
+    ::SetWindowPos(hWnd, nullptr, 0, 0, std::min(cx, work.cx), std::min(cy, work.cy),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SocketSession::SocketSession() {

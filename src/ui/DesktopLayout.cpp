@@ -1,11 +1,5 @@
 #include "ui/DesktopLayout.h"
 
-std::optional<WindowPlacement> TerminateDialogPlacement(int nDpiX) {
-    if (nDpiX == 120) return WindowPlacement{0, 0, {350, 230}};
-    if (nDpiX == 144) return WindowPlacement{0, 0, {460, 270}};
-    return std::nullopt;
-}
-
 bool IsOverTerminateLink(int xWindow, int yWindow) {
     return xWindow >= 0 && xWindow < kTerminateLinkSize.cx && yWindow >= 0 &&
            yWindow < kTerminateLinkSize.cy;

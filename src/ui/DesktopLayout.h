@@ -2,23 +2,9 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "ui/WindowSizes.h"
-
-struct WindowPlacement {
-    int x;
-    int y;
-    PixelSize size;
-    bool operator==(const WindowPlacement&) const = default;
-};
-
-// The terminate dialog's size when it opens, wherever the system placed it.
-inline constexpr PixelSize kTerminateDialogSize = {300, 200};
-// At 120 and 144 dpi the terminate dialog moves to the screen's corner with a larger size; other
-// values keep it as it is.
-std::optional<WindowPlacement> TerminateDialogPlacement(int nDpiX);
 
 // The picture strip at the terminate dialog's left edge that links to the project's page.
 inline constexpr PixelSize kTerminateLinkSize = {100, 200};

@@ -9,7 +9,33 @@ constexpr uint32_t kErrorFileNotFound = 2;
 // Ctrl (2) + Shift (4), as the hot-key message reports them.
 constexpr unsigned kCtrlShift = 6;
 constexpr unsigned kVirtualKeyD = 0x44;
-constexpr int kLargeSizeTroubleDpi = 144;
+
+// An HRESULT that carries a system error code: failure, facility "Win32".
+constexpr uint32_t kWin32ErrorFacility = 0x80070000u;
+
+// text with the characters XML gives a meaning escaped.
+std::wstring XmlText(std::wstring_view text) {
+    std::wstring escaped;
+    for (wchar_t c : text) {
+        switch (c) {
+            case L'&':
+                escaped += L"&amp;";
+                break;
+            case L'<':
+                escaped += L"&lt;";
+                break;
+            case L'>':
+                escaped += L"&gt;";
+                break;
+            case L'"':
+                escaped += L"&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
 
 std::wstring WithCode(const wchar_t* text, uint32_t code) {
     return text + std::to_wstring(code);
@@ -26,6 +52,53 @@ std::wstring_view TrimLineEnds(std::wstring_view text) {
 
 std::wstring RunValueText(const std::wstring& modulePath) {
     return L"\"" + modulePath + L"\"";
+}
+
+std::wstring LogOnTaskXml(const std::wstring& modulePath, const std::wstring& userId) {
+    const size_t slash = modulePath.find_last_of(L"\\/");
+    const std::wstring folder =
+        slash == std::wstring::npos ? std::wstring() : modulePath.substr(0, slash);
+    const std::wstring user = XmlText(userId);
+    // Without a user id the trigger would fire at anybody's log-on.
+    const std::wstring userElement = user.empty() ? L"" : L"<UserId>" + user + L"</UserId>";
+    return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
+           L"<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">"
+           L"<RegistrationInfo><Description>Starts VorlIP when you log on.</Description>"
+           L"</RegistrationInfo>"
+           L"<Triggers><LogonTrigger><Enabled>true</Enabled>" +
+           userElement +
+           L"</LogonTrigger></Triggers>"
+           L"<Principals><Principal id=\"Author\">" +
+           userElement +
+           L"<LogonType>InteractiveToken</LogonType><RunLevel>HighestAvailable</RunLevel>"
+           L"</Principal></Principals>"
+           L"<Settings>"
+           L"<MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>"
+           L"<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"
+           L"<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
+           L"<AllowHardTerminate>true</AllowHardTerminate>"
+           L"<StartWhenAvailable>false</StartWhenAvailable>"
+           L"<RunOnlyIfNetworkAvailable>false</RunOnlyIfNetworkAvailable>"
+           L"<IdleSettings><StopOnIdleEnd>false</StopOnIdleEnd><RestartOnIdle>false</RestartOnIdle>"
+           L"</IdleSettings>"
+           L"<AllowStartOnDemand>true</AllowStartOnDemand>"
+           L"<Enabled>true</Enabled>"
+           L"<Hidden>false</Hidden>"
+           L"<RunOnlyIfIdle>false</RunOnlyIfIdle>"
+           L"<WakeToRun>false</WakeToRun>"
+           L"<ExecutionTimeLimit>PT0S</ExecutionTimeLimit>"
+           // The scheduler's default (7) starts a program below normal priority.
+           L"<Priority>5</Priority>"
+           L"</Settings>"
+           L"<Actions Context=\"Author\"><Exec><Command>" +
+           XmlText(RunValueText(modulePath)) + L"</Command><WorkingDirectory>" + XmlText(folder) +
+           L"</WorkingDirectory></Exec></Actions>"
+           L"</Task>\r\n";
+}
+
+uint32_t TaskErrorCode(uint32_t hr) {
+    if ((hr & 0xFFFF0000u) == kWin32ErrorFacility) return hr & 0xFFFFu;
+    return hr;
 }
 
 StartOnBootOutcome DecideStartOnBoot(bool bOn, uint32_t openError, uint32_t valueError) {
@@ -59,7 +132,7 @@ bool IsToggleHotKey(unsigned modifiers, unsigned key) {
 }
 
 PixelSize SizeTroubleWindowSize(int nDpiX) {
-    return nDpiX >= kLargeSizeTroubleDpi ? PixelSize{630, 870} : PixelSize{550, 750};
+    return ExpandSizeFor(nDpiX, true, false);
 }
 
 std::wstring SizeTroubleMessage(int nDpiX, int nDpiY) {

@@ -7,16 +7,31 @@
 
 #include "ui/WindowSizes.h"
 
-// The log-on entry: value "VorlIP" under the machine's Run key.
+// Where an earlier version started the program at log-on: value "VorlIP" under the machine's Run
+// key. Windows never starts a program that asks for administrator rights from there, so it is
+// only removed now.
 inline constexpr wchar_t kRunKeyPath[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kRunValueName[] = L"VorlIP";
+
+// The log-on task in the Task Scheduler's root folder.
+inline constexpr wchar_t kLogOnTaskName[] = L"VorlIP";
 
 // The Run value's data for the program at modulePath: the whole path in quotation marks, so that
 // a path with spaces cannot be read as a shorter program followed by arguments.
 std::wstring RunValueText(const std::wstring& modulePath);
 
-// What a click on "Auto Start on Boot" leads to, given the system codes of opening the Run key
-// and of writing or deleting the value (0 for success).
+// The log-on task's definition (Task Scheduler XML): started at userId's log-on with that user's
+// own token at the highest run level (elevated, without a prompt), the program at modulePath
+// quoted, its folder as working folder; on battery too, without a time limit and without idle
+// conditions.
+std::wstring LogOnTaskXml(const std::wstring& modulePath, const std::wstring& userId);
+
+// The code a message shows for a failed Task Scheduler call: the system error code an HRESULT
+// carries (5 for access denied, 2 for a task that is not there), any other HRESULT as it is.
+uint32_t TaskErrorCode(uint32_t hr);
+
+// What a click on "Auto Start on Boot" leads to, given the codes of reaching the Task Scheduler
+// and of registering or deleting the task (0 for success; see TaskErrorCode).
 struct StartOnBootOutcome {
     std::wstring message;
     // True when the stored option takes the check box's new state; otherwise the check box goes

@@ -32,12 +32,21 @@ std::wstring RunValue() {
     return buffer;
 }
 
-void DeleteRunValue() {
+void PlantRunValue(const wchar_t* pszData) {
     HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_WRITE, &hKey) == ERROR_SUCCESS) {
-        ::RegDeleteValueW(hKey, L"VorlIP");
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
+                          nullptr) == ERROR_SUCCESS) {
+        ::RegSetValueExW(hKey, L"VorlIP", 0, REG_SZ, reinterpret_cast<const BYTE*>(pszData),
+                         static_cast<DWORD>((wcslen(pszData) + 1) * sizeof(wchar_t)));
         ::RegCloseKey(hKey);
     }
+}
+
+// Where Wine's Task Scheduler keeps the task "VorlIP" of the root folder.
+std::wstring TaskFile() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, n) + L"\\tasks\\VorlIP";
 }
 
 bool Visible(HWND hWnd) {
@@ -87,7 +96,8 @@ std::wstring HostsAddressText() {
 }  // namespace
 
 // Hide by the terminate dialog, back by the tray menu, away and back by the hot key: the window
-// and the shell's icon always agree, and only a right-button press opens the menu.
+// and the shell's icon always agree; only a right-button press opens the menu, a left
+// double-click shows the window.
 TEST(Tray, HideAndShowByMenuAndHotKey) {
     Session s(true, kTwoProfiles);
     ASSERT_NE(s.hMain, nullptr);
@@ -101,9 +111,18 @@ TEST(Tray, HideAndShowByMenuAndHotKey) {
     EXPECT_TRUE(s.app.IsRunning());
 
     ::PostMessageW(s.hMain, kTrayCallback, 0, WM_LBUTTONDOWN);
-    ::PostMessageW(s.hMain, kTrayCallback, 0, WM_LBUTTONDBLCLK);
     Pause(500);
-    EXPECT_EQ(FindProcessWindow(s.app, L"#32768"), nullptr) << "left clicks open nothing";
+    EXPECT_FALSE(Visible(s.hMain)) << "a single left click does nothing";
+    // A left double-click brings the window back, without the menu.
+    ::PostMessageW(s.hMain, kTrayCallback, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return Visible(s.hMain); }));
+    EXPECT_TRUE(WaitUntil([&] { return !ShellHasIcon(s.hMain); }));
+    EXPECT_EQ(FindProcessWindow(s.app, L"#32768"), nullptr) << "left clicks open no menu";
+    hAsk = OpenTerminateDialog(s);
+    ASSERT_NE(hAsk, nullptr);
+    ClickButton(hAsk, IDC_ASK_HIDE);
+    ASSERT_TRUE(WaitUntil([&] { return !Visible(s.hMain); }));
+    ASSERT_TRUE(WaitUntil([&] { return ShellHasIcon(s.hMain); }));
 
     // First entry: show the main window.
     ASSERT_TRUE(ChooseTrayEntry(s, 1, L"tray_menu"));
@@ -291,10 +310,14 @@ TEST(FloatBar, ShowsTheHostAddressAndStaysOneWindow) {
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
-// "Auto Start on Boot" from a folder whose path is longer than 100 characters: the whole path,
-// quoted; switching off removes it, and switching off when it is already gone still succeeds.
-TEST(Options, StartOnBootWritesTheQuotedFullPath) {
-    DeleteRunValue();
+// "Auto Start on Boot" registers the log-on task with the Task Scheduler, from a folder whose
+// path is longer than 100 characters, and removes a Run value an earlier version left; off
+// deletes the task, and off when it is already gone still succeeds. Wine keeps only the task's
+// settings (it drops the trigger, the principal and the command), so those are read back here;
+// the definition as a whole is checked by the unit tests.
+TEST(Options, StartOnBootRegistersTheLogOnTask) {
+    ::DeleteFileW(TaskFile().c_str());
+    PlantRunValue(L"\"C:\\Old\\VorlIP.exe\"");
     const std::wstring folderName = L"Options.StartOnBoot with spaces " + std::wstring(90, L'p');
     Session s(true, {}, kCaption, folderName);
     ASSERT_NE(s.hMain, nullptr);
@@ -302,18 +325,27 @@ TEST(Options, StartOnBootWritesTheQuotedFullPath) {
 
     ClickButton(s.hMain, IDC_START_ON_BOOT);
     s.Answer(L"등록 성공", IDOK);
-    EXPECT_EQ(RunValue(), L"\"" + s.folder.ExePath() + L"\"");
+    const std::string task = ReadFileBytes(TaskFile());
+    EXPECT_NE(task.find("<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"),
+              std::string::npos)
+        << task;
+    EXPECT_NE(task.find("<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"),
+              std::string::npos);
+    EXPECT_NE(task.find("<ExecutionTimeLimit>PT0S</ExecutionTimeLimit>"), std::string::npos);
+    EXPECT_EQ(RunValue(), L"<missing>") << "the earlier version's Run value is gone";
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"startonboot"), L"true");
 
+    PlantRunValue(L"\"C:\\Old\\VorlIP.exe\"");
     ClickButton(s.hMain, IDC_START_ON_BOOT);
     s.Answer(L"삭제 성공", IDOK);
+    EXPECT_EQ(ReadFileBytes(TaskFile()), "") << "the task is deleted";
     EXPECT_EQ(RunValue(), L"<missing>");
     EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"startonboot"), L"false");
 
-    // The stored option says on, the value is gone (removed by hand, or never written here).
+    // The stored option says on, the task is gone (deleted in Task Scheduler by hand).
     ClickButton(s.hMain, IDC_START_ON_BOOT);
     s.Answer(L"등록 성공", IDOK);
-    DeleteRunValue();
+    ASSERT_TRUE(::DeleteFileW(TaskFile().c_str()));
     ClickButton(s.hMain, IDC_START_ON_BOOT);
     s.Answer(L"삭제 성공", IDOK);
     EXPECT_FALSE(IsChecked(s.hMain, IDC_START_ON_BOOT));

@@ -97,9 +97,11 @@ TEST(Update, DifferentVersionIsAnnouncedAndGoToTheSiteOpensTheBrowser) {
     EXPECT_TRUE(HasChildWithText(hDlg, L"New VorlIP is available now in the Update Server."));
     EXPECT_EQ(ItemText(hDlg, IDOK), L"Go to the site!");
     EXPECT_EQ(ItemText(hDlg, IDCANCEL), L"취소");
-    // One request, for the version file, with the program's name as agent.
+    // One request, for the version file, with the program's name as agent, that no cache may
+    // answer.
     EXPECT_EQ(server.Requests(),
-              std::vector<std::string>{"GET /version/vorlip/latest/version.txt\tVorlIP"});
+              std::vector<std::string>{
+                  "GET /version/vorlip/latest/version.txt\tVorlIP\tno-cache\tno-cache"});
     SaveScreenshot(L"update_dialog");
 
     // The window shows on the checking thread; the main window goes on working meanwhile, and

@@ -30,6 +30,7 @@ std::vector<NICs> Inventory(const wchar_t* ip, const wchar_t* mask, const wchar_
     SetAddresses(inventory[0], L"10.0.0.5", L"255.255.255.0", L"10.0.0.1", L"", L"");
     CopyField(inventory[1].nicname, L"Ethernet");
     SetAddresses(inventory[1], ip, mask, gateway, L"", L"");
+    for (NICs& adapter : inventory) adapter.operstatus = 1;
     return inventory;
 }
 
@@ -117,4 +118,28 @@ TEST(ApplyReport, TheMessageFollowsTheLanguage) {
     // A language index the tables do not know still gets the message, in English.
     EXPECT_EQ(ApplyReport(asked, now, Exits(1, 0), 7),
               ApplyReport(asked, now, Exits(1, 0), kLanguageEnglish));
+}
+
+// An unplugged adapter shows no address on Windows, however the commands went: nothing to say,
+// and nothing to wait for. An adapter that is up is waited for only after a command that went
+// well.
+TEST(ApplyReport, ADownLinkIsNotComparedAndOnlyAGoodAddressCommandIsWaitedFor) {
+    const NetworkTarget asked = StaticTarget();
+    std::vector<NICs> inventory = Inventory(L"", L"", L"");
+    EXPECT_EQ(CheckAddress(asked, inventory), AddressCheck::NotYet);
+    inventory[1].operstatus = 2;
+    EXPECT_EQ(CheckAddress(asked, inventory), AddressCheck::NotCompared);
+    EXPECT_EQ(ApplyReport(asked, inventory, Exits(1, 0), kLanguageEnglish), L"");
+    EXPECT_EQ(CheckAddress(asked, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1")),
+              AddressCheck::Took);
+
+    EXPECT_TRUE(ShouldWaitForAddress(asked, Exits(0, 1)));
+    EXPECT_FALSE(ShouldWaitForAddress(asked, Exits(1, 0)));
+    EXPECT_FALSE(ShouldWaitForAddress(asked, {}));
+    std::vector<CommandResult> timedOut = Exits(0, 0);
+    timedOut[0].outcome = CommandOutcome::TimedOut;
+    EXPECT_FALSE(ShouldWaitForAddress(asked, timedOut));
+    NetworkTarget dhcp = StaticTarget();
+    dhcp.m_bDhcpIp = 1;
+    EXPECT_FALSE(ShouldWaitForAddress(dhcp, Exits(0, 0)));
 }

@@ -62,7 +62,7 @@ TEST(NetshCommands, StaticDnsRunsTheSecondaryOnlyWhenThereIsOne) {
     t.m_strDns[0] = L"10.1.1.1";
     t.m_strDns[1] = L"0.0.0.0";
     const std::wstring primary =
-        L"netsh interface ip set dns name=\"eth0\" static 10.1.1.1 primary";
+        L"netsh interface ip set dns name=\"eth0\" static 10.1.1.1 primary validate=no";
     EXPECT_EQ(ApplyCommandLines(t),
               (std::vector<std::wstring>{
                   L"netsh interface ip set address name=\"eth0\" source=dhcp", primary}));
@@ -71,12 +71,12 @@ TEST(NetshCommands, StaticDnsRunsTheSecondaryOnlyWhenThereIsOne) {
     const std::vector<std::wstring> lines = ApplyCommandLines(t);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], primary);
-    EXPECT_EQ(lines[2], L"netsh interface ip add dns name=\"eth0\" 10.1.1.2");
+    EXPECT_EQ(lines[2], L"netsh interface ip add dns name=\"eth0\" 10.1.1.2 validate=no");
 
     // An unset primary still goes out; netsh gets to refuse it.
     t.m_strDns[0] = L"0.0.0.0";
     EXPECT_EQ(ApplyCommandLines(t)[1],
-              L"netsh interface ip set dns name=\"eth0\" static 0.0.0.0 primary");
+              L"netsh interface ip set dns name=\"eth0\" static 0.0.0.0 primary validate=no");
 }
 
 TEST(NetshCommands, CopyProfileTakesAddressesOnlyWhereDhcpIsOff) {

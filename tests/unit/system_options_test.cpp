@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "ui/DesktopLayout.h"
@@ -41,6 +42,37 @@ TEST(StartOnBoot, OutcomesByStepAndCode) {
     }
 }
 
+// The task the scheduler starts at log-on: Wine stores only part of it, so the definition itself
+// is checked here, piece by piece as Windows reads it.
+TEST(StartOnBoot, LogOnTaskDefinition) {
+    const std::wstring xml = LogOnTaskXml(L"C:\\Tools & Co\\Vorl<IP>\\VorlIP.exe", L"OFFICE\\kim");
+    const auto has = [&](const wchar_t* part) {
+        EXPECT_NE(xml.find(part), std::wstring::npos) << std::string(part, part + wcslen(part));
+    };
+    has(L"<Triggers><LogonTrigger><Enabled>true</Enabled><UserId>OFFICE\\kim</UserId>"
+        L"</LogonTrigger></Triggers>");
+    has(L"<Principal id=\"Author\"><UserId>OFFICE\\kim</UserId>"
+        L"<LogonType>InteractiveToken</LogonType><RunLevel>HighestAvailable</RunLevel>");
+    has(L"<Actions Context=\"Author\"><Exec>"
+        L"<Command>&quot;C:\\Tools &amp; Co\\Vorl&lt;IP&gt;\\VorlIP.exe&quot;</Command>"
+        L"<WorkingDirectory>C:\\Tools &amp; Co\\Vorl&lt;IP&gt;</WorkingDirectory></Exec>");
+    has(L"<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"
+        L"<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>");
+    has(L"<IdleSettings><StopOnIdleEnd>false</StopOnIdleEnd>");
+    has(L"<RunOnlyIfIdle>false</RunOnlyIfIdle>");
+    has(L"<ExecutionTimeLimit>PT0S</ExecutionTimeLimit>");
+    EXPECT_EQ(xml.find(L"<UserId></UserId>"), std::wstring::npos);
+    // No user name to be had: no user in the trigger rather than an empty one.
+    EXPECT_EQ(LogOnTaskXml(L"C:\\V\\VorlIP.exe", L"").find(L"UserId"), std::wstring::npos);
+
+    // Scheduler results read as system codes where they carry one.
+    EXPECT_EQ(TaskErrorCode(0x80070005u), 5u);
+    EXPECT_EQ(TaskErrorCode(0x80070002u), 2u);
+    EXPECT_EQ(TaskErrorCode(0x80041318u), 0x80041318u);
+    EXPECT_EQ(TaskErrorCode(0), 0u);
+    EXPECT_EQ(DecideStartOnBoot(false, 0, TaskErrorCode(0x80070002u)).message, L"삭제 성공");
+}
+
 TEST(GlobalHotKey, MessagesAndTheKeyThatToggles) {
     EXPECT_EQ(GlobalHotKeyMessage(true, true, L""),
               L"Use Ctrl + Shift + D to show/hide application window");
@@ -59,19 +91,14 @@ TEST(GlobalHotKey, MessagesAndTheKeyThatToggles) {
 
 TEST(SizeTrouble, SizeFromDpiAndMessage) {
     EXPECT_EQ(SizeTroubleWindowSize(96), (PixelSize{550, 750}));
-    EXPECT_EQ(SizeTroubleWindowSize(143), (PixelSize{550, 750}));
+    EXPECT_EQ(SizeTroubleWindowSize(143), (PixelSize{655, 894}));
     EXPECT_EQ(SizeTroubleWindowSize(144), (PixelSize{630, 870}));
-    EXPECT_EQ(SizeTroubleWindowSize(192), (PixelSize{630, 870}));
+    EXPECT_EQ(SizeTroubleWindowSize(192), (PixelSize{840, 1160}));
     EXPECT_EQ(SizeTroubleMessage(120, 96),
               L"Please send this message to support@vorlip.example dpiX is 120, dipY is 96");
 }
 
-TEST(TerminateDialog, PlacementAndLinkEdges) {
-    EXPECT_FALSE(TerminateDialogPlacement(96));
-    EXPECT_FALSE(TerminateDialogPlacement(110));
-    EXPECT_EQ(TerminateDialogPlacement(120), (WindowPlacement{0, 0, {350, 230}}));
-    EXPECT_EQ(TerminateDialogPlacement(144), (WindowPlacement{0, 0, {460, 270}}));
-
+TEST(TerminateDialog, LinkEdges) {
     // The cursor area includes its left and top edges; a click must be strictly inside.
     EXPECT_TRUE(IsOverTerminateLink(0, 0));
     EXPECT_TRUE(IsOverTerminateLink(99, 199));

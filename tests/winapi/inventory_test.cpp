@@ -187,3 +187,17 @@ TEST(EmptyInventory, ZeroAdaptersIsAnEmptyInventoryNotAFailure) {
     EXPECT_EQ(inv.helper.m_nCount, 0);
     EXPECT_TRUE(inv.messages.empty());
 }
+
+// With every adapter disabled the first query answers "no data": an empty inventory after a
+// full one, without a message, like a machine that has no adapters.
+TEST(Inventory, AllAdaptersDisabledIsAnEmptyInventory) {
+    Inventory inv;
+    inv.Build();
+    ASSERT_GT(inv.helper.m_nCount, 0);
+    inv.helper.SetInterfaceQuery([](void*, ULONG*) -> DWORD { return ERROR_NO_DATA; });
+    inv.helper.SetAddressesQuery([](void*, ULONG*) -> ULONG { return ERROR_NO_DATA; });
+    inv.Build();
+    EXPECT_EQ(inv.count, 0);
+    EXPECT_EQ(inv.helper.m_nCount, 0);
+    EXPECT_TRUE(inv.messages.empty());
+}

@@ -25,7 +25,7 @@ remove() {
     # netsh.exe is ours only while our script is beside it; otherwise it is the system's.
     if [ -f "$dir/netsh-standin.exe" ]; then rm -f "$dir/netsh.exe"; fi
     rm -f "$dir/netsh-standin.exe" "$dir/netsh.log" "$dir/netsh.lifetime.log" "$dir/netsh.delay" \
-        "$dir/netsh.fail" \
+        "$dir/netsh.fail" "$dir/netsh.ignore" \
         "$dir"/netsh.done.*
     if [ -f "$dir/netsh.exe.replaced" ]; then mv -f "$dir/netsh.exe.replaced" "$dir/netsh.exe"; fi
 }

@@ -9,7 +9,8 @@ The test writes DIR/body (the file's bytes) and then DIR/mode, read again for ev
   slow      200 without a length, the body in small pieces with pauses between them
   silent    takes the request and never answers, holding the connection open
   closed    the port is closed until the mode changes
-Every request adds a line "METHOD PATH<TAB>USER-AGENT" to DIR/requests once its headers are in;
+Every request adds a line "METHOD PATH<TAB>USER-AGENT<TAB>CACHE-CONTROL<TAB>PRAGMA" to DIR/requests
+once its headers are in (a header that is absent is empty);
 a silent connection adds "METHOD PATH" to DIR/ended once the client has left.
 """
 import os
@@ -48,9 +49,10 @@ def read_request(conn):
         data += chunk
     lines = data.split(b"\r\n\r\n", 1)[0].decode("latin-1").split("\r\n")
     method_path = " ".join(lines[0].split(" ")[:2])
-    agent = next((l.split(":", 1)[1].strip() for l in lines[1:]
-                  if l.lower().startswith("user-agent:")), "")
-    return method_path, agent
+    def header(name):
+        return next((l.split(":", 1)[1].strip() for l in lines[1:]
+                     if l.lower().startswith(name + ":")), "")
+    return method_path, header("user-agent"), header("cache-control"), header("pragma")
 
 
 def headers(status, length=None):
@@ -67,7 +69,7 @@ def serve(conn, directory):
             return
         mode = mode_of(directory)
         with open(os.path.join(directory, "requests"), "a", encoding="utf-8") as log:
-            log.write(f"{request[0]}\t{request[1]}\n")
+            log.write("\t".join(request) + "\n")
         body = read_file(directory, "body")
         if mode == "body":
             conn.sendall(headers("200 OK", len(body)) + body)
