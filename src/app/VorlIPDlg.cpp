@@ -47,7 +47,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_AUTOCONF_CHECK, BN_CLICKED, &CVorlIPDlg::OnAutoConfigCheck);
     OnCommandMap(IDC_SAVE, BN_CLICKED, &CVorlIPDlg::SaveProfile);
     OnCommandMap(IDC_DELETE, BN_CLICKED, &CVorlIPDlg::DeleteProfile);
-    OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
+    OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::OnSaveOption);
     OnCommandMap(IDC_EXPAND, BN_CLICKED, &CVorlIPDlg::ToggleExpand);
     OnCommandMap(IDC_LANGUAGE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnLanguageSelChange);
     OnCommandMap(IDC_PRINTER_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnPrinterSelChange);
@@ -97,6 +97,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ShowFirstProfileOrAdapter();
     ApplyLanguage(m_Options.language);
     RegisterGlobalHotKey();
+    m_bStarted = true;
     StartUpdateCheck();
     return TRUE;
 }
@@ -157,10 +158,9 @@ int CVorlIPDlg::ApplyLanguage(int nLanguage) {
 void CVorlIPDlg::OnLanguageSelChange() {
     const int nSel = ComboGetCurSel(IDC_LANGUAGE_LIST);
     if (nSel < 0) return;
-    EnableItem(IDC_SAVE_OPTION, true);
     m_Options.language = nSel;
     ApplyLanguage(m_Options.language);
-    WriteOptions();
+    WriteOptions(kOptionLanguage);
 }
 
 void CVorlIPDlg::RegisterGlobalHotKey() {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/ConfigReader.h"
@@ -99,6 +101,9 @@ TEST(ConfigWriter, OptionsSection) {
                                             {L"useglobalhotkey", L"false"},
                                             {L"changeforce", L"true"}};
     EXPECT_EQ(OptionsEntries(options), expected);
+    // A change of one option in an existing section writes that key alone.
+    EXPECT_EQ(OptionsEntries(options, kOptionGlobalHotKey, false),
+              (std::vector<IniEntry>{{L"useglobalhotkey", L"false"}}));
 }
 
 TEST(ConfigWriter, ProfilesInListOrderThenOptions) {
@@ -202,4 +207,26 @@ TEST(ConfigWriter, TemporaryNamesOfTheFileOnly) {
     EXPECT_FALSE(IsTemporaryName(file, L"vorlip_configure.ini.backup.tmp"));
     EXPECT_FALSE(IsTemporaryName(file, L"vorlip_configure.ini.12-.tmp"));
     EXPECT_FALSE(IsTemporaryName(file, L"other.ini.1-1.tmp"));
+}
+
+// A file another program holds for a moment is tried again, about a second in all; any other
+// failure, and success, end the tries at once.
+TEST(ConfigWriter, OnlyAHeldFileIsTriedAgain) {
+    const auto run = [](std::vector<uint32_t> answers, uint32_t& waitedMs) {
+        size_t calls = 0;
+        waitedMs = 0;
+        const uint32_t result =
+            RetryWhileHeld([&] { return answers[std::min(calls++, answers.size() - 1)]; },
+                           [&](uint32_t ms) { waitedMs += ms; });
+        return std::make_pair(result, calls);
+    };
+    uint32_t waited = 0;
+    EXPECT_EQ(run({kErrorSharingViolation, kErrorAccessDenied, 0}, waited),
+              std::make_pair(0u, size_t{3}));
+    EXPECT_EQ(run({kErrorFileNotFound, 0}, waited), std::make_pair(kErrorFileNotFound, size_t{1}));
+    EXPECT_EQ(waited, 0u);
+    EXPECT_EQ(run({kErrorSharingViolation}, waited),
+              std::make_pair(kErrorSharingViolation, size_t(kHeldFileTries)));
+    EXPECT_GE(waited, 800u);
+    EXPECT_LE(waited, 1200u);
 }
