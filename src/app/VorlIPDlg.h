@@ -92,7 +92,7 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-    void OnOutermostMessageDone() override;
+    void OnNoHandlerRuns() override;
     void OnDestroy() override;
     void OnNcDestroy() override;
 
