@@ -212,21 +212,20 @@ TEST(ConfigWriter, TemporaryNamesOfTheFileOnly) {
 // A file another program holds for a moment is tried again, about a second in all; any other
 // failure, and success, end the tries at once.
 TEST(ConfigWriter, OnlyAHeldFileIsTriedAgain) {
-    const auto run = [](std::vector<uint32_t> answers, uint32_t& waitedMs) {
+    std::vector<uint32_t> answers;
+    uint32_t waitedMs = 0;
+    const auto retry = [&] {
         size_t calls = 0;
-        waitedMs = 0;
-        const uint32_t result =
-            RetryWhileHeld([&] { return answers[std::min(calls++, answers.size() - 1)]; },
-                           [&](uint32_t ms) { waitedMs += ms; });
+        const auto attempt = [&] { return answers[std::min(calls++, answers.size() - 1)]; };
+        const uint32_t result = RetryWhileHeld(attempt, [&](uint32_t ms) { waitedMs += ms; });
         return std::make_pair(result, calls);
     };
-    uint32_t waited = 0;
-    EXPECT_EQ(run({kErrorSharingViolation, kErrorAccessDenied, 0}, waited),
-              std::make_pair(0u, size_t{3}));
-    EXPECT_EQ(run({kErrorFileNotFound, 0}, waited), std::make_pair(kErrorFileNotFound, size_t{1}));
-    EXPECT_EQ(waited, 0u);
-    EXPECT_EQ(run({kErrorSharingViolation}, waited),
-              std::make_pair(kErrorSharingViolation, size_t(kHeldFileTries)));
-    EXPECT_GE(waited, 800u);
-    EXPECT_LE(waited, 1200u);
+    answers = {kErrorSharingViolation, kErrorAccessDenied, 0};
+    EXPECT_EQ(retry(), std::make_pair(0u, size_t{3}));
+    answers = {kErrorFileNotFound, 0};
+    EXPECT_EQ(retry(), std::make_pair(kErrorFileNotFound, size_t{1}));
+    waitedMs = 0;
+    answers = {kErrorSharingViolation};
+    EXPECT_EQ(retry(), std::make_pair(kErrorSharingViolation, size_t(kHeldFileTries)));
+    EXPECT_TRUE(waitedMs >= 800 && waitedMs <= 1200) << waitedMs;
 }
