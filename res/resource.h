@@ -17,7 +17,8 @@
 //                from ID_TRAY_FIRST. With more than 100 profiles the ids run on past
 //                ID_TRAY_LAST; every id handed out is routed to the profile-entry handler, and
 //                no other command of the main window lies above this span.
-//   2048         id stored with a tray menu separator (equals the separator menu flag).
+//   2048         id stored with a tray menu separator (equals the separator menu flag); the
+//                profile entries skip it.
 //
 // The tray callback message and the global hot-key id are not resources; they live with the
 // code that uses them.

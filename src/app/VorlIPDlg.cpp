@@ -48,7 +48,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_AUTOCONF_CHECK, BN_CLICKED, &CVorlIPDlg::OnAutoConfigCheck);
     OnCommandMap(IDC_SAVE, BN_CLICKED, &CVorlIPDlg::SaveProfile);
     OnCommandMap(IDC_DELETE, BN_CLICKED, &CVorlIPDlg::DeleteProfile);
-    OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::WriteOptions);
+    OnCommandMap(IDC_SAVE_OPTION, BN_CLICKED, &CVorlIPDlg::OnSaveOption);
     OnCommandMap(IDC_EXPAND, BN_CLICKED, &CVorlIPDlg::ToggleExpand);
     OnCommandMap(IDC_LANGUAGE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnLanguageSelChange);
     OnCommandMap(IDC_PRINTER_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnPrinterSelChange);
@@ -98,6 +98,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ShowFirstProfileOrAdapter();
     ApplyLanguage(m_Options.language);
     RegisterGlobalHotKey();
+    m_bStarted = true;
     StartUpdateCheck();
     return TRUE;
 }
@@ -143,10 +144,9 @@ int CVorlIPDlg::ApplyLanguage(int nLanguage) {
 void CVorlIPDlg::OnLanguageSelChange() {
     const int nSel = ComboGetCurSel(IDC_LANGUAGE_LIST);
     if (nSel < 0) return;
-    EnableItem(IDC_SAVE_OPTION, true);
     m_Options.language = nSel;
     ApplyLanguage(m_Options.language);
-    WriteOptions();
+    WriteOptions(kOptionLanguage);
 }
 
 void CVorlIPDlg::RegisterGlobalHotKey() {
@@ -171,6 +171,12 @@ void CVorlIPDlg::OnCancel() {
 
 // "Exit Anyway!", Escape and the close request ask first: end, hide, or float the IP bar.
 void CVorlIPDlg::OnExitAnyway() {
+    // A close request while the question is open (the taskbar, a shutdown, another program)
+    // must not start the one dialog object a second time inside itself.
+    if (HWND hAsk = g_AskDialog.GetSafeHwnd()) {
+        ::SetForegroundWindow(hAsk);
+        return;
+    }
     const INT_PTR nChoice = g_AskDialog.DoModal(m_hWnd);
     if (nChoice == IDCANCEL) return;
     if (nChoice == IDOK && g_AskDialog.m_bHideRequested) {
@@ -185,11 +191,13 @@ void CVorlIPDlg::OnCheckModificationsAndExit() {
 }
 
 void CVorlIPDlg::EndProgram(INT_PTR nResult) {
-    // A close request can arrive while a handler waits: for the answer to a question, or for
-    // the commands of an apply. That handler goes on with the runner, the printers and the
-    // lists afterwards, so the end waits until it has returned.
+    // A close request can arrive while a handler waits: for the answer to a question, for the
+    // commands of an apply, or in a message box of the search window. That handler goes on
+    // with the runner, the printers, the lists or its own window (which goes with this one)
+    // afterwards, so the end waits until every handler has returned.
     if (m_bApplying || IsNestedMessage()) {
         m_nPendingExit = nResult;
+        CallWhenNoHandlerRuns();
         return;
     }
     // The bar's worker writes to the bar's window, which the system destroys with its owner
@@ -209,8 +217,8 @@ void CVorlIPDlg::OnNcDestroy() {
     ::PostQuitMessage(0);
 }
 
-void CVorlIPDlg::OnOutermostMessageDone() {
-    if (m_nPendingExit == 0 || m_bApplying) return;
+void CVorlIPDlg::OnNoHandlerRuns() {
+    if (m_nPendingExit == 0) return;
     const INT_PTR nResult = m_nPendingExit;
     m_nPendingExit = 0;
     EndProgram(nResult);

@@ -45,7 +45,14 @@ public:
     void LoadConfiguration();
     void SaveProfile();
     void DeleteProfile();
-    void WriteOptions();
+    // Writes the options named by keys (kOption... bits), with any an earlier write could not
+    // store, and takes over the options the file holds then.
+    void WriteOptions(unsigned keys);
+    // "Save Option": writes what could not be written before.
+    void OnSaveOption();
+    // Puts the check boxes, the language list, the window's language and the hot key in step
+    // with m_Options after they changed from before (a reload or a write found other values).
+    void ShowOptionsInForce(const Options& before);
     // Rewrites the file as it is now with the adapter repairs of this load.
     bool RewriteConfiguration();
     // Read-modify-write of the file under the lock all copies share: change sees the profiles
@@ -86,7 +93,7 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-    void OnOutermostMessageDone() override;
+    void OnNoHandlerRuns() override;
     void OnDestroy() override;
     void OnNcDestroy() override;
 
@@ -102,8 +109,7 @@ private:
     void RegisterGlobalHotKey();
     void StartUpdateCheck();
 
-    // Operations that the tray, system options, search and help complete; each is one named
-    // place so that the command table is whole today.
+    // Operations of the tray, the system options, the search and the help window.
     void HideToTray();
     void ShowFromTray();
     // The tray icon's callback: a right-button press opens the menu.
@@ -171,6 +177,10 @@ private:
     HICON m_hSmallIcon = nullptr;
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
     bool m_bReleased = false;
+    // Set once the start-up has filled the form; before that a load does not touch it.
+    bool m_bStarted = false;
+    // Options (kOption... bits) changed in the window but not yet stored in the file.
+    unsigned m_nPendingOptions = 0;
     bool m_bApplying = false;
     INT_PTR m_nPendingExit = 0;
 };

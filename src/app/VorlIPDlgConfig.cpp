@@ -4,6 +4,7 @@
 #include "config/ConfigReader.h"
 #include "config/ConfigWriter.h"
 #include "platform/PrivateProfile.h"
+#include "platform/Shell.h"
 #include "platform/SystemError.h"
 #include "resource.h"
 #include "ui/LanguageTexts.h"
@@ -23,6 +24,7 @@ void CVorlIPDlg::LoadConfiguration() {
 
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
+    const Options before = m_Options;
     platform::PrivateProfileReader reader(*m_pIniSectionList);
     LoadedConfiguration loaded =
         ReadConfiguration(reader, m_pIniSectionList->names, Inventory(), m_Options);
@@ -39,6 +41,25 @@ void CVorlIPDlg::LoadConfiguration() {
     }
     g_TrayIcon.AddMenuSeparator();
     g_TrayIcon.AddMenuItem(kTrayExitText);
+    if (m_Options != before) ShowOptionsInForce(before);
+}
+
+void CVorlIPDlg::ShowOptionsInForce(const Options& before) {
+    // At start-up the form and the hot key are set up after the load, from the options read.
+    if (!m_bStarted) return;
+    ComboSetCurSel(IDC_LANGUAGE_LIST, m_Options.language);
+    CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
+    CheckButton(IDC_GLOBAL_HOT_KEY, m_Options.useglobalhotkey);
+    CheckButton(IDC_CHANGE_FORCE, m_Options.changeforce);
+    if (m_Options.language != before.language) ApplyLanguage(m_Options.language);
+    if (m_Options.useglobalhotkey != before.useglobalhotkey) {
+        if (m_Options.useglobalhotkey) {
+            RegisterGlobalHotKey();
+        } else {
+            platform::UnregisterGlobalHotKey(m_hWnd, kHotKeyId);
+        }
+    }
+    if (m_Options.changeforce != before.changeforce) UpdateNicInformation();
 }
 
 ProfileForm CVorlIPDlg::GatherForm() const {
@@ -117,15 +138,28 @@ void CVorlIPDlg::DeleteProfile() {
     ShowProfile(-1);
 }
 
-void CVorlIPDlg::WriteOptions() {
+void CVorlIPDlg::WriteOptions(unsigned keys) {
     if (!m_pIniSectionList) return;
-    // Only the options section changes; profiles another copy saved meanwhile stay.
-    if (!platform::WriteOptionsSection(m_pIniSectionList->path, m_Options)) {
-        // "Save Option" stays enabled: the options in force are not yet in the file.
+    m_nPendingOptions |= keys;
+    // Only the changed keys are written; profiles and options another copy saved meanwhile stay,
+    // and the window takes those options over.
+    Options inFile;
+    if (!platform::WriteOptionsSection(m_pIniSectionList->path, m_Options, m_nPendingOptions,
+                                       &inFile)) {
         ReportConfigurationNotSaved();
+        // "Save Option" stays enabled: the options in force are not yet in the file.
+        EnableItem(IDC_SAVE_OPTION, true);
         return;
     }
+    m_nPendingOptions = 0;
     EnableItem(IDC_SAVE_OPTION, false);
+    const Options before = m_Options;
+    m_Options = inFile;
+    if (m_Options != before) ShowOptionsInForce(before);
+}
+
+void CVorlIPDlg::OnSaveOption() {
+    WriteOptions(m_nPendingOptions ? 0u : kAllOptions);
 }
 
 bool CVorlIPDlg::RewriteConfiguration() {
@@ -136,19 +170,22 @@ bool CVorlIPDlg::UpdateConfiguration(const std::function<void(std::vector<Profil
     if (!m_pIniSectionList) return false;
     // Options this copy could not write yet go in with the update; otherwise the file's own
     // options stay, so an option another copy chose is not undone by a save here.
-    const bool bOptionsPending = IsItemEnabled(IDC_SAVE_OPTION);
+    const unsigned nPending = m_nPendingOptions;
     const Options mine = m_Options;
     const bool ok =
         platform::UpdateConfigurationFile(m_pIniSectionList->path, Inventory(), m_Options,
                                           [&](std::vector<Profile>& list, Options& options) {
                                               change(list);
-                                              if (bOptionsPending) options = mine;
+                                              CopyOptions(mine, nPending, options);
                                           });
     if (!ok) {
         ReportConfigurationNotSaved();
         return false;
     }
-    if (bOptionsPending) EnableItem(IDC_SAVE_OPTION, false);
+    if (nPending) {
+        m_nPendingOptions = 0;
+        EnableItem(IDC_SAVE_OPTION, false);
+    }
     return true;
 }
 

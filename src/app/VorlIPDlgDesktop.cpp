@@ -1,5 +1,5 @@
-// The main window's desktop side: tray, system options, search, help and web links. The search
-// and help windows are completed elsewhere; their operations do nothing yet.
+// The main window's desktop side: tray, system options and web links. The search and help
+// windows are opened in VorlIPDlgWindows.cpp.
 #include "app/VorlIPDlg.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -103,7 +103,7 @@ void CVorlIPDlg::SetStartOnBoot() {
     platform::RemoveRegValue(HKEY_LOCAL_MACHINE, kRunKeyPath, kRunValueName);
     if (outcome.bStore) {
         m_Options.startonboot = bOn;
-        WriteOptions();
+        WriteOptions(kOptionStartOnBoot);
     } else {
         // The check box must not claim a setting that is not in force.
         CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
@@ -122,7 +122,7 @@ void CVorlIPDlg::SetGlobalHotKey() {
     }
     // The choice is kept even when the key is taken, so the next start tries again.
     m_Options.useglobalhotkey = bOn;
-    WriteOptions();
+    WriteOptions(kOptionGlobalHotKey);
     win::ShowMessage(
         m_hWnd, GlobalHotKeyMessage(bOn, dwError == 0,
                                     dwError ? platform::SystemErrorText(dwError) : std::wstring()));
@@ -130,7 +130,7 @@ void CVorlIPDlg::SetGlobalHotKey() {
 
 void CVorlIPDlg::SetChangeForce() {
     m_Options.changeforce = IsChecked(IDC_CHANGE_FORCE);
-    WriteOptions();
+    WriteOptions(kOptionChangeForce);
     UpdateNicInformation();
 }
 

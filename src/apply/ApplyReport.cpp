@@ -16,7 +16,14 @@ std::wstring Text(ApplyReportText text, int language) {
     return std::wstring(GetApplyReportText(text, language));
 }
 
-// The heading with the adapter's name in place of "{}".
+// Whole seconds, or seconds and tenths: "60", "2.5".
+std::wstring SecondsText(uint32_t milliseconds) {
+    std::wstring text = std::to_wstring(milliseconds / 1000);
+    if (milliseconds % 1000 >= 100) text += L"." + std::to_wstring(milliseconds % 1000 / 100);
+    return text;
+}
+
+// The piece with name in place of "{}".
 std::wstring Heading(ApplyReportText text, const std::wstring& name, int language) {
     std::wstring heading = Text(text, language);
     const size_t at = heading.find(L"{}");
@@ -42,7 +49,7 @@ std::wstring ResultLine(const CommandResult& result, int language) {
         case CommandOutcome::NotStarted:
             return line + Text(ApplyReportText::NotStarted, language);
         case CommandOutcome::TimedOut:
-            return line + Text(ApplyReportText::Ended, language);
+            return line + Heading(ApplyReportText::Ended, SecondsText(result.limitMs), language);
     }
     return line;
 }

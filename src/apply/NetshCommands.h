@@ -47,6 +47,7 @@ struct CommandResult {
     std::wstring line;  // as built, starting with "netsh"
     CommandOutcome outcome = CommandOutcome::NotStarted;
     uint32_t exitCode = 0;
+    uint32_t limitMs = 0;  // for TimedOut: the limit it ran past
 };
 
 // The line as the system is to run it: its first word, "netsh", replaced by the quoted full path

@@ -1,10 +1,11 @@
 // Runs the netsh command lines of an apply, one at a time, as hidden child processes.
 //
-// Three threads meet here. The UI thread constructs the object and calls Stop; the apply thread
-// fills the target fields and calls ApplyAll; the command runner, owned by the object, starts
-// each queued line and waits for it. m_nStatus is the hand-over: ApplyAll writes m_strCommand,
-// then publishes status 0 (release); the runner sees 0 (acquire), reads the line, and publishes
-// 2 or 3 when done, after which ApplyAll may write the next line.
+// Three threads meet here. The UI thread constructs the object, fills the target fields before
+// it starts an apply (and never while one runs) and calls Stop; the apply thread calls ApplyAll;
+// the command runner, owned by the object, starts each queued line and waits for it. m_nStatus is
+// the hand-over: ApplyAll writes m_strCommand, then publishes status 0 (release); the runner sees 0
+// (acquire), reads the line, and publishes 2 or 3 when done, after which ApplyAll may write the
+// next line.
 #pragma once
 
 #include <atomic>

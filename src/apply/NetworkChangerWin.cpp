@@ -47,6 +47,7 @@ CommandResult RunAndWait(const std::wstring& line, std::chrono::milliseconds tim
         ::WaitForSingleObject(pi.hProcess, kEndedWaitMs);
         result.outcome = CommandOutcome::TimedOut;
         result.exitCode = kEndedExitCode;
+        result.limitMs = dwLimit;
     } else {
         DWORD dwExit = 0;
         ::GetExitCodeProcess(pi.hProcess, &dwExit);

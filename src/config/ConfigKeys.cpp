@@ -68,3 +68,10 @@ int32_t ParseIniInt(std::wstring_view text, int32_t fallback) {
     if (negative) value = 0u - value;
     return static_cast<int32_t>(value);
 }
+
+void CopyOptions(const Options& from, unsigned keys, Options& to) {
+    if (keys & kOptionLanguage) to.language = from.language;
+    if (keys & kOptionStartOnBoot) to.startonboot = from.startonboot;
+    if (keys & kOptionGlobalHotKey) to.useglobalhotkey = from.useglobalhotkey;
+    if (keys & kOptionChangeForce) to.changeforce = from.changeforce;
+}

@@ -67,7 +67,19 @@ struct Options {
     bool startonboot = false;
     bool useglobalhotkey = true;
     bool changeforce = true;
+    bool operator==(const Options&) const = default;
 };
+
+// One bit per option, to name the options a change writes: a change of one option writes only
+// that key, so the choices another copy made meanwhile stay in the file.
+inline constexpr unsigned kOptionLanguage = 1;
+inline constexpr unsigned kOptionStartOnBoot = 2;
+inline constexpr unsigned kOptionGlobalHotKey = 4;
+inline constexpr unsigned kOptionChangeForce = 8;
+inline constexpr unsigned kAllOptions = 15;
+
+// Copies the options named by keys (kOption... bits) from from into to.
+void CopyOptions(const Options& from, unsigned keys, Options& to);
 
 // True only for exactly "TRUE" or "true"; "True", "1", "" and everything else read as false.
 bool ParseIniBool(std::wstring_view text);

@@ -9,7 +9,7 @@
 #include "net/AddressText.h"
 #include "net/NICs.h"
 
-// How many of an IP address control's four fields hold a number.
+// The form's controls as the dialog read them.
 struct ProfileForm {
     std::wstring title;   // title combo box text
     std::wstring metric;  // gateway metric combo box text

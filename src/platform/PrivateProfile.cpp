@@ -20,18 +20,30 @@ namespace {
 // this mark; with it they write and read UTF-16 and every title and adapter name survives.
 constexpr BYTE kUtf16LeMark[] = {0xFF, 0xFE};
 
-// Creates path holding the mark and then text in UTF-16LE.
-bool CreateUnicodeFile(const std::wstring& path, std::wstring_view text = {}) {
+// Creates path holding exactly these bytes.
+bool CreateFileWithBytes(const std::wstring& path, const std::string& bytes) {
     const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hFile == INVALID_HANDLE_VALUE) return false;
-    std::string bytes(reinterpret_cast<const char*>(kUtf16LeMark), sizeof(kUtf16LeMark));
-    bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     DWORD written = 0;
     const BOOL ok =
+        bytes.empty() ||
         ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(hFile);
     return ok && written == bytes.size();
+}
+
+// Creates path holding the mark and then text in UTF-16LE.
+bool CreateUnicodeFile(const std::wstring& path, std::wstring_view text = {}) {
+    std::string bytes(reinterpret_cast<const char*>(kUtf16LeMark), sizeof(kUtf16LeMark));
+    bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+    return CreateFileWithBytes(path, bytes);
+}
+
+// Tries a file access again while another program holds the file for a moment.
+DWORD RetryWhileHeld(const std::function<DWORD()>& attempt) {
+    return ::RetryWhileHeld([&] { return static_cast<uint32_t>(attempt()); },
+                            [](uint32_t dwMs) { ::Sleep(dwMs); });
 }
 
 bool SameIniName(const std::wstring& a, const std::wstring& b) {
@@ -88,10 +100,15 @@ bool FlushToDisk(const std::wstring& path) {
     return ok != FALSE;
 }
 
-bool WriteSection(const std::wstring& file, const std::wstring& name,
-                  std::span<const IniEntry> entries) {
-    const std::wstring block = RenderSectionBlock(entries);
-    return ::WritePrivateProfileSectionW(name.c_str(), block.c_str(), file.c_str()) != FALSE;
+// Sets each key in the section, leaving the section's other keys as they are.
+bool WriteKeys(const std::wstring& file, const std::wstring& name,
+               std::span<const IniEntry> entries) {
+    for (const auto& [key, value] : entries) {
+        if (!::WritePrivateProfileStringW(name.c_str(), key.c_str(), value.c_str(), file.c_str())) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Gives the new file what the user may have set on the old one: its attributes and its access
@@ -115,6 +132,8 @@ void CarryOverFileSettings(const std::wstring& from, const std::wstring& to) {
 // Puts the finished file in place with one rename over the old one, which the file system
 // carries out whole: there is no moment without a file. (ReplaceFileW keeps attributes too, but
 // under Wine it first moves the old file aside; a process killed then left no file at all.)
+// Windows refuses the rename while another program holds the file without sharing its
+// deletion, as scanners and sync clients do for a moment: that is tried again.
 bool ReplaceWith(const std::wstring& temp, const std::wstring& path) {
     const DWORD dwAttributes = ::GetFileAttributesW(path.c_str());
     if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -122,8 +141,14 @@ bool ReplaceWith(const std::wstring& temp, const std::wstring& path) {
         return false;
     }
     if (dwAttributes != INVALID_FILE_ATTRIBUTES) CarryOverFileSettings(path, temp);
-    return ::MoveFileExW(temp.c_str(), path.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    const DWORD dwError = RetryWhileHeld([&] {
+        return ::MoveFileExW(temp.c_str(), path.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                   ? static_cast<DWORD>(ERROR_SUCCESS)
+                   : ::GetLastError();
+    });
+    ::SetLastError(dwError);
+    return dwError == ERROR_SUCCESS;
 }
 
 // Ends an update assembled in temp: on success the finished file replaces path in one step,
@@ -219,23 +244,38 @@ std::wstring DecodeIniBytes(const std::string& bytes) {
 }
 
 // The whole file, read while other copies may replace it: every save replaces it in one
-// rename, so the bytes are the old file's or the new one's.
-bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
+// rename, so the bytes are the old file's or the new one's. Returns 0 or the system's reason.
+DWORD ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
     const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return false;
+    if (hFile == INVALID_HANDLE_VALUE) return ::GetLastError();
+    DWORD dwError = ERROR_SUCCESS;
     LARGE_INTEGER size{};
-    bool ok = ::GetFileSizeEx(hFile, &size) && size.QuadPart < (1LL << 31);
-    if (ok) {
+    if (!::GetFileSizeEx(hFile, &size)) {
+        dwError = ::GetLastError();
+    } else if (size.QuadPart >= (1LL << 31)) {
+        dwError = ERROR_FILE_TOO_LARGE;
+    } else {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD got = 0;
-        ok = bytes.empty() ||
-             ::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-        if (ok) bytes.resize(got);
+        if (!bytes.empty() &&
+            !::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) {
+            dwError = ::GetLastError();
+        }
+        bytes.resize(got);
     }
     ::CloseHandle(hFile);
-    return ok;
+    if (dwError != ERROR_SUCCESS) bytes.clear();
+    return dwError;
+}
+
+// ReadWholeFile, tried again while the file is held; a file (or folder) that does not exist
+// reads as ERROR_FILE_NOT_FOUND with no bytes.
+DWORD ReadConfigurationBytes(const std::wstring& path, std::string& bytes) {
+    const DWORD dwError = RetryWhileHeld([&] { return ReadWholeFile(path, bytes); });
+    return IsMissingFileError(dwError) ? static_cast<DWORD>(ERROR_FILE_NOT_FOUND) : dwError;
 }
 
 }  // namespace
@@ -247,9 +287,14 @@ std::wstring ConfigurationPath() {
     return module.substr(0, slash + 1) + kConfigFileName;
 }
 
-std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path) {
+std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstring& path,
+                                                               unsigned long* pdwError) {
     std::string bytes;
-    if (path.empty() || !ReadWholeFile(path, bytes)) {
+    DWORD dwError = path.empty() ? static_cast<DWORD>(ERROR_FILE_NOT_FOUND)
+                                 : ReadConfigurationBytes(path, bytes);
+    if (dwError == ERROR_FILE_NOT_FOUND) dwError = ERROR_SUCCESS;
+    if (pdwError) *pdwError = dwError;
+    if (dwError != ERROR_SUCCESS || bytes.empty()) {
         return std::make_shared<const std::vector<IniTextSection>>();
     }
     return std::make_shared<const std::vector<IniTextSection>>(ParseIniText(DecodeIniBytes(bytes)));
@@ -257,11 +302,12 @@ std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstrin
 
 std::shared_ptr<const std::vector<IniTextSection>> ReadIniFileOrNull(const std::wstring& path) {
     std::string bytes;
-    if (path.empty()) {
-        ::SetLastError(ERROR_PATH_NOT_FOUND);
+    const DWORD dwError =
+        path.empty() ? static_cast<DWORD>(ERROR_PATH_NOT_FOUND) : ReadConfigurationBytes(path, bytes);
+    if (dwError != ERROR_SUCCESS) {
+        ::SetLastError(dwError);
         return nullptr;
     }
-    if (!ReadWholeFile(path, bytes)) return nullptr;
     return std::make_shared<const std::vector<IniTextSection>>(ParseIniText(DecodeIniBytes(bytes)));
 }
 
@@ -288,7 +334,7 @@ std::wstring PrivateProfileReader::GetString(const std::wstring& section, const 
 
 IniSectionList::IniSectionList(std::wstring filePath) : path(std::move(filePath)) {
     if (path.empty()) return;
-    sections = ReadIniFile(path);
+    sections = ReadIniFile(path, &readError);
     names = ListedSectionNames(*sections);
     count = static_cast<int>(names.size());
     loaded = true;
@@ -327,12 +373,15 @@ void RemoveStaleTemporaryFiles(const std::wstring& path) {
     ::FindClose(hFind);
 }
 
-std::wstring ConfigurationLockName(const std::wstring& path) {
+namespace {
+
+// prefix followed by a hash of the upper-cased path: mutex names may not contain backslashes.
+std::wstring LockNameOf(const wchar_t* prefix, const std::wstring& path) {
     std::wstring upper = path;
     if (!upper.empty()) {
         ::CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
     }
-    // FNV-1a over the upper-cased path: mutex names may not contain backslashes.
+    // FNV-1a
     uint64_t hash = 14695981039346656037ull;
     for (wchar_t ch : upper) {
         hash ^= static_cast<uint16_t>(ch);
@@ -340,12 +389,67 @@ std::wstring ConfigurationLockName(const std::wstring& path) {
     }
     wchar_t hex[17] = {};
     ::swprintf(hex, 17, L"%016llx", static_cast<unsigned long long>(hash));
-    return std::wstring(L"Local\\VorlIP.configuration.") + hex;
+    return std::wstring(prefix) + L"VorlIP.configuration." + hex;
+}
+
+constexpr wchar_t kGlobalLockPrefix[] = L"Global\\";
+constexpr wchar_t kLocalLockPrefix[] = L"Local\\";
+
+// The path the system resolves an open handle to: long names, the drive or share it really is
+// on. Empty when the system cannot say.
+std::wstring FinalPathOf(HANDLE hItem) {
+    for (const DWORD dwVolume : {VOLUME_NAME_DOS, VOLUME_NAME_NT}) {
+        std::wstring buffer(MAX_PATH, L'\0');
+        DWORD dwLength = ::GetFinalPathNameByHandleW(hItem, buffer.data(),
+                                                     static_cast<DWORD>(buffer.size()), dwVolume);
+        if (dwLength >= buffer.size()) {
+            buffer.resize(dwLength + 1);
+            dwLength = ::GetFinalPathNameByHandleW(hItem, buffer.data(),
+                                                   static_cast<DWORD>(buffer.size()), dwVolume);
+        }
+        if (dwLength > 0 && dwLength < buffer.size()) return buffer.substr(0, dwLength);
+    }
+    return {};
+}
+
+// The final path of the file, or of its folder and its name when the file is not there yet.
+// Opening asks for no access to the content, so a program that holds the file does not stand
+// in the way.
+std::wstring FinalConfigurationPath(const std::wstring& path) {
+    const auto finalPath = [](const std::wstring& item) {
+        const HANDLE hItem =
+            ::CreateFileW(item.c_str(), FILE_READ_ATTRIBUTES,
+                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (hItem == INVALID_HANDLE_VALUE) return std::wstring();
+        std::wstring resolved = FinalPathOf(hItem);
+        ::CloseHandle(hItem);
+        return resolved;
+    };
+    if (std::wstring resolved = finalPath(path); !resolved.empty()) return resolved;
+    const size_t slash = path.find_last_of(L'\\');
+    if (slash == std::wstring::npos || slash + 1 == path.size()) return {};
+    std::wstring folder = finalPath(path.substr(0, slash + 1));
+    if (folder.empty()) return {};
+    if (folder.back() != L'\\') folder += L'\\';
+    return folder + path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::wstring ConfigurationLockName(const std::wstring& path) {
+    const std::wstring resolved = path.empty() ? std::wstring() : FinalConfigurationPath(path);
+    if (resolved.empty()) return LockNameOf(kLocalLockPrefix, path);
+    return LockNameOf(kGlobalLockPrefix, resolved);
 }
 
 ConfigurationLock::ConfigurationLock(const std::wstring& path, unsigned long dwTimeoutMs) {
     const std::wstring name = ConfigurationLockName(path);
     m_hMutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    // Without the right to the global namespace the lock is at least shared within the session.
+    if (!m_hMutex && name.starts_with(kGlobalLockPrefix)) {
+        m_hMutex = ::CreateMutexW(nullptr, FALSE, LockNameOf(kLocalLockPrefix, path).c_str());
+    }
     if (!m_hMutex) return;
     const DWORD dwWait = ::WaitForSingleObject(m_hMutex, dwTimeoutMs);
     // An abandoned lock belonged to a copy that ended mid-update; the file is whole regardless.
@@ -381,14 +485,22 @@ bool WriteUnderLock(const std::wstring& path, const Write& write) {
 }  // namespace
 
 bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
-                             const Options& options, const ConfigurationChange& change) {
+                             const Options& options, const ConfigurationChange& change,
+                             const IniFileReader& read) {
     return WriteUnderLock(path, [&] {
         // Read from the disk, not from the private-profile functions' cache: this update must see
-        // the file as another copy has just left it.
-        const IniSectionList list(path);
-        PrivateProfileReader reader(list);
+        // the file as another copy has just left it. A file that could not be read is not an
+        // empty one: writing the change over it would drop every other profile.
+        unsigned long dwError = ERROR_SUCCESS;
+        const std::shared_ptr<const std::vector<IniTextSection>> sections = read(path, &dwError);
+        if (dwError != ERROR_SUCCESS) {
+            ::SetLastError(dwError);
+            return false;
+        }
+        PrivateProfileReader reader(sections);
         Options current = options;
-        LoadedConfiguration loaded = ReadConfiguration(reader, list.names, inventory, current);
+        LoadedConfiguration loaded =
+            ReadConfiguration(reader, ListedSectionNames(*sections), inventory, current);
         change(loaded.profiles, current);
         return WriteConfigurationFile(path, BuildConfigurationContent(loaded.profiles, current));
     });
@@ -405,21 +517,35 @@ bool WriteConfigurationFile(const std::wstring& path, std::span<const IniSection
     });
 }
 
-bool WriteOptionsSection(const std::wstring& path, const Options& options) {
+bool WriteOptionsSection(const std::wstring& path, const Options& options, unsigned keys,
+                         Options* pInFile) {
     return WriteUnderLock(path, [&] {
-        const std::wstring temp = TemporaryConfigurationPath(path);
-        bool written = false;
-        if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
-            ::GetLastError() == ERROR_FILE_NOT_FOUND) {
-            written = CreateUnicodeFile(temp);
-        } else {
-            // The copy carries the file's encoding over; a read-only attribute would stop the write
-            // into the copy, and the rename then decides whether the file may be replaced.
-            written = ::CopyFileW(path.c_str(), temp.c_str(), FALSE) &&
-                      ::SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::string bytes;
+        const DWORD dwRead = ReadConfigurationBytes(path, bytes);
+        if (dwRead != ERROR_SUCCESS && dwRead != ERROR_FILE_NOT_FOUND) {
+            ::SetLastError(dwRead);
+            return false;
         }
-        written = written && WriteSection(temp, kOptionsSection, OptionsEntries(options));
-        return Finish(written, temp, path);
+        const std::vector<IniTextSection> sections = ParseIniText(DecodeIniBytes(bytes));
+        const bool bHasSection = std::any_of(sections.begin(), sections.end(), [](const auto& s) {
+            return SameIniName(s.name, kOptionsSection);
+        });
+        const std::wstring temp = TemporaryConfigurationPath(path);
+        // The copy holds the file's bytes as they are, so its encoding carries over; a missing
+        // file starts as a new Unicode one.
+        bool written = dwRead == ERROR_FILE_NOT_FOUND ? CreateUnicodeFile(temp)
+                                                      : CreateFileWithBytes(temp, bytes);
+        written = written &&
+                  WriteKeys(temp, kOptionsSection, OptionsEntries(options, keys, !bHasSection));
+        if (!Finish(written, temp, path)) return false;
+        if (pInFile) {
+            PrivateProfileReader reader(
+                std::make_shared<const std::vector<IniTextSection>>(sections));
+            *pInFile = options;
+            ReadOptions(reader, *pInFile);
+            CopyOptions(options, keys, *pInFile);
+        }
+        return true;
     });
 }
 

@@ -49,7 +49,7 @@ constexpr const wchar_t* kApplyReportTexts[kApplyReportTextCount][kLanguageCount
     {L"adapter not found", L"어댑터를 찾을 수 없음", L"アダプターが見つかりません"},
     {L"exit code", L"종료 코드", L"終了コード"},
     {L"not started", L"시작하지 못함", L"起動できませんでした"},
-    {L"stopped after 60 s", L"60초 후 중지됨", L"60秒後に停止"},
+    {L"stopped after {} s", L"{}초 후 중지됨", L"{}秒後に停止"},
 };
 
 constexpr const wchar_t* kCaptionPrefixes[kLanguageCount] = {

@@ -29,7 +29,7 @@ enum class ApplyReportText {
     AdapterMissing,  // the adapter is no longer in the inventory
     ExitCode,        // word before a command's exit code
     NotStarted,      // a command the system would not start
-    Ended,           // a command ended after the time limit
+    Ended,           // a command ended after the time limit; "{}" stands for its seconds
 };
 
 // The piece in language; English for an index outside the table, so that a failure is never

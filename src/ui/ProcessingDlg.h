@@ -1,4 +1,5 @@
-// The busy window shown while a profile is applied: the picture, cut to the logo's outline.
+// The busy window shown while a profile is applied: the picture, cut to the logo's outline. It
+// takes no input: Enter and Escape leave it where it is until the apply ends.
 #pragma once
 
 #include "win/Dialog.h"
@@ -10,6 +11,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 
 private:

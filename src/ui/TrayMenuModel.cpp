@@ -3,6 +3,8 @@
 #include <algorithm>
 
 int TrayMenuModel::AddMenuItem(const std::wstring& strText) {
+    // With 247 entries before it, an entry would get the separator's id and be taken for it.
+    if (m_nNextId == kTraySeparatorId) ++m_nNextId;
     const int nId = m_nNextId++;
     m_Menus.push_back({strText, nId});
     return nId;
@@ -18,8 +20,9 @@ void TrayMenuModel::RemoveAllMenuItems() {
 }
 
 bool TrayMenuModel::FindMenuText(int nId, std::wstring& strText) const {
-    auto it = std::find_if(m_Menus.begin(), m_Menus.end(),
-                           [nId](const tagPrivateMenus& entry) { return entry.nId == nId; });
+    auto it = std::find_if(m_Menus.begin(), m_Menus.end(), [nId](const tagPrivateMenus& entry) {
+        return entry.nId == nId && !IsSeparator(entry);
+    });
     if (it == m_Menus.end()) return false;
     strText = it->strText;
     return true;

@@ -10,8 +10,9 @@
 #include "net/NICs.h"
 
 // Reserved command span of the profile entries. Ids are handed out past its end when there are
-// more than 100 profiles; every id the list has handed out is routed all the same (no other
-// command of the main window lies above the span), so every entry the menu shows acts.
+// more than 100 profiles, skipping the separator's; every id the list has handed out is routed
+// all the same (no other command of the main window lies above the span), so every entry the
+// menu shows acts.
 inline constexpr int kTrayFirstEntryId = 1801;
 inline constexpr int kTrayLastEntryId = 1901;
 // The fixed first entry: show (or hide) the main window.
@@ -41,19 +42,20 @@ class TrayMenuModel {
 public:
     virtual ~TrayMenuModel() = default;
 
-    // Appends a text entry and returns its id.
+    // Appends a text entry and returns its id: the next one, never the separator's.
     int AddMenuItem(const std::wstring& strText);
     // Appends a separator entry; ids of text entries are not used up by it.
     void AddMenuSeparator();
     // Empties the list and starts ids again at kTrayFirstEntryId.
     void RemoveAllMenuItems();
-    // The text of the first entry with this id; false when there is none.
+    // The text of the first text entry with this id (never the separator's); false when there
+    // is none.
     bool FindMenuText(int nId, std::wstring& strText) const;
 
     const std::vector<tagPrivateMenus>& Menus() const { return m_Menus; }
 
-    // Shown as a separator only when both the id and the marker text say so; a text entry that
-    // happens to get id 2048 is still shown as text.
+    // Shown as a separator only when both the id and the marker text say so (no text entry is
+    // given the separator's id, so a profile titled like the marker is still text).
     static bool IsSeparator(const tagPrivateMenus& entry);
     // Whether a command id goes to the profile-entry handler: the reserved span (an id there with
     // no entry says "Wrong menu!") and every id handed out beyond it.

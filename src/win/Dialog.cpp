@@ -8,16 +8,42 @@ namespace win {
 
 namespace {
 
-// Modeless dialogs alive on the UI thread. Modal dialogs route their own keys in the system's
-// loop and never appear here.
+// Modeless dialogs alive on this thread, whose loop alone routes their keys. Each thread has its
+// own list, so a dialog that ends on another thread (the update window) can never touch the UI
+// thread's, even while the program ends. Modal dialogs route their own keys in the system's loop
+// and never appear here.
 std::vector<HWND>& ModelessWindows() {
-    static std::vector<HWND> windows;
+    thread_local std::vector<HWND> windows;
     return windows;
+}
+
+// How many handlers of this thread's dialogs are running, each waiting under the next.
+thread_local int t_nHandlerDepth = 0;
+
+// Dialogs of this thread that asked for OnNoHandlerRuns.
+std::vector<HWND>& WaitingWindows() {
+    thread_local std::vector<HWND> windows;
+    return windows;
+}
+
+UINT NoHandlerRunsMessage() {
+    static const UINT uMessage = ::RegisterWindowMessageW(L"VorlIP.NoHandlerRuns");
+    return uMessage;
+}
+
+// The last handler has returned: each waiting dialog gets its call as a message of its own, so
+// that it runs outside every handler, and after the window procedure that just ended.
+void PostToWaitingWindows() {
+    std::vector<HWND> windows;
+    windows.swap(WaitingWindows());
+    for (HWND hWnd : windows) ::PostMessageW(hWnd, NoHandlerRunsMessage(), 0, 0);
 }
 
 void Forget(HWND hWnd) {
     auto& windows = ModelessWindows();
     windows.erase(std::remove(windows.begin(), windows.end(), hWnd), windows.end());
+    auto& waiting = WaitingWindows();
+    waiting.erase(std::remove(waiting.begin(), waiting.end(), hWnd), waiting.end());
 }
 
 }  // namespace
@@ -109,20 +135,34 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM 
         return FALSE;
     }
     INT_PTR nResult = FALSE;
-    ++self->m_nDispatchDepth;
+    ++t_nHandlerDepth;
     // Exceptions never cross into the system's window procedure.
     try {
-        nResult = self->Proc(uMsg, wParam, lParam);
+        if (uMsg == NoHandlerRunsMessage()) {
+            self->OnNoHandlerRuns();
+            nResult = TRUE;
+        } else {
+            nResult = self->Proc(uMsg, wParam, lParam);
+        }
     } catch (...) {
         nResult = FALSE;
     }
-    if (--self->m_nDispatchDepth == 0) {
-        try {
-            self->OnOutermostMessageDone();
-        } catch (...) {
-        }
-    }
+    // self may be gone by now: a handler may have destroyed its own window.
+    if (--t_nHandlerDepth == 0 && !WaitingWindows().empty()) PostToWaitingWindows();
     return nResult;
+}
+
+void Dialog::CallWhenNoHandlerRuns() {
+    if (!m_hWnd) return;
+    auto& waiting = WaitingWindows();
+    if (std::find(waiting.begin(), waiting.end(), m_hWnd) == waiting.end()) {
+        waiting.push_back(m_hWnd);
+    }
+    if (t_nHandlerDepth == 0) PostToWaitingWindows();
+}
+
+bool Dialog::IsNestedMessage() {
+    return t_nHandlerDepth > 1;
 }
 
 INT_PTR Dialog::Proc(UINT uMsg, WPARAM wParam, LPARAM lParam) {

@@ -24,8 +24,8 @@ public:
     // created.
     INT_PTR DoModal(HWND hParent = nullptr);
     // Creates the dialog modeless (hidden unless the template says WS_VISIBLE) and enters it in
-    // the list of windows whose keyboard input RunMessageLoop routes; false when it could not
-    // be created.
+    // this thread's list of windows whose keyboard input RunMessageLoop routes; false when it
+    // could not be created.
     bool Create(HWND hParent = nullptr);
     // Destroys a modeless window. Its handlers still see WM_DESTROY and WM_NCDESTROY; after
     // that the object is detached from the window.
@@ -70,13 +70,16 @@ protected:
     virtual void OnDestroy() {}
     // The last message the window sends to this object.
     virtual void OnNcDestroy() {}
-    // Called when the dialog has finished a message that no other handler of it was waiting
-    // under; work put off by a nested message can be done here.
-    virtual void OnOutermostMessageDone() {}
-    // True while the message being handled arrived as another handler of this dialog waits in
-    // a message loop of its own (a message box, a busy wait that keeps the window alive). What
-    // would pull the ground from under that handler must wait until it has returned.
-    bool IsNestedMessage() const { return m_nDispatchDepth > 1; }
+    // Called once after CallWhenNoHandlerRuns, in a message of its own that arrives when no
+    // handler of any dialog of this thread was running; work put off by a nested message is
+    // done here.
+    virtual void OnNoHandlerRuns() {}
+    void CallWhenNoHandlerRuns();
+    // True while the message being handled arrived as another handler of any dialog of this
+    // thread waits in a message loop of its own (a message box, a modal dialog, a busy wait that
+    // keeps the windows alive). What would pull the ground from under that handler (destroying
+    // the main window destroys every window it owns) must wait until it has returned.
+    static bool IsNestedMessage();
 
     template <class T>
     void OnCommandMap(int nId, int nCode, void (T::*pfn)()) {
@@ -99,12 +102,11 @@ private:
 
     UINT m_nTemplateId;
     bool m_bModal = false;
-    int m_nDispatchDepth = 0;
     std::vector<CommandEntry> m_Commands;
 };
 
-// Gives a message to the modeless dialog it belongs to (focus moves, Enter, Escape, mnemonics);
-// returns true when that dialog has handled it and it must not be dispatched.
+// Gives a message to the modeless dialog of this thread it belongs to (focus moves, Enter,
+// Escape, mnemonics); returns true when that dialog has handled it and it must not be dispatched.
 bool RouteDialogMessage(MSG& msg);
 
 // The program's message loop: routes dialog keys to every modeless dialog and dispatches the

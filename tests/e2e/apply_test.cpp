@@ -206,6 +206,12 @@ TEST(Apply, ClosingWhileCommandsRunEndsTheProgramAfterThem) {
     ClickButton(s.hMain, IDC_CHANGE_ALL);
     s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
     for (int i = 0; i < 100 && !FindBusyWindow(s.app, s.hMain); ++i) Pause(20);
+    // The busy window takes no input: Enter and Escape leave it up.
+    const HWND hBusy = FindBusyWindow(s.app, s.hMain);
+    ASSERT_NE(hBusy, nullptr);
+    for (const UINT vk : {VK_RETURN, VK_ESCAPE}) ::PostMessageW(hBusy, WM_KEYDOWN, vk, 1);
+    Pause(200);
+    EXPECT_TRUE(::IsWindowVisible(hBusy));
     ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
     EXPECT_TRUE(s.app.IsRunning()) << "the end waits for the running commands";
     EXPECT_EQ(s.app.WaitExit(15000), 0u);

@@ -250,6 +250,41 @@ TEST(Terminate, ChoicesCancelHideTerminate) {
     EXPECT_EQ(s.app.WaitExit(), 0u);
 }
 
+// While the search window asks for a title, close requests open one terminate dialog however
+// often they come; Escape (Cancel) leaves the main window usable; "Terminate Program" ends the program
+// cleanly once the search window's question has been answered, not before.
+TEST(Terminate, OneDialogForEveryRequestAndTheEndWaitsForTheSearchWindow) {
+    Session s;
+    ASSERT_NE(s.hMain, nullptr);
+    ClickButton(s.hMain, IDC_SEARCH);
+    const HWND hSearch = s.app.WaitWindow(L"Search ", 5000);
+    ASSERT_NE(hSearch, nullptr);
+    PressKey(hSearch, IDC_SEARCH_TEXT, VK_RETURN);
+    const HWND hBox = s.app.WaitMessageBox();
+    ASSERT_NE(hBox, nullptr);
+    EXPECT_EQ(App::MessageBoxText(hBox), L"Input title to search");
+
+    ::PostMessageW(s.hMain, WM_CLOSE, 0, 0);
+    const HWND hAsk = s.app.WaitWindow(kTerminateCaption);
+    ASSERT_NE(hAsk, nullptr);
+    SendClose(s.hMain);
+    int nDialogs = 0;
+    for (HWND hWnd = nullptr;
+         (hWnd = ::FindWindowExW(nullptr, hWnd, nullptr, kTerminateCaption.c_str())) != nullptr;) {
+        nDialogs += ::IsWindowVisible(hWnd) ? 1 : 0;
+    }
+    EXPECT_EQ(nDialogs, 1);
+    PressKey(hAsk, IDOK, VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hAsk); }));
+    EXPECT_TRUE(::IsWindowEnabled(s.hMain));
+
+    ASSERT_TRUE(CloseAndTerminate(s, s.hMain));
+    Pause(300);
+    EXPECT_TRUE(s.app.IsRunning()) << "the search window's question is still open";
+    App::PressButton(hBox, IDOK);
+    EXPECT_EQ(s.app.WaitExit(15000), 0u);
+}
+
 // The bar shows the host's address from the hosts file, survives "X" and a second Float as the
 // same window, ignores Enter and Escape, and leaves the desktop showing through.
 TEST(FloatBar, ShowsTheHostAddressAndStaysOneWindow) {

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "resource.h"
+#include "config/ConfigKeys.h"
 #include "ui/LanguageTexts.h"
 
 using namespace e2e;
@@ -138,8 +139,8 @@ TEST(Profiles, InvalidFormsSaveNothing) {
     EXPECT_EQ(ItemText(s.hMain, IDC_METRIC), L"1");
 }
 
-// A file the program may not replace (here: read-only) is reported, loses nothing, and leaves
-// the form as the user typed it, to try again.
+// A file the program may not replace (read-only) or read (held) is reported, loses nothing, and
+// leaves the form as the user typed it, to try again.
 TEST(Profiles, UnwritableFileIsReportedAndTheFormKept) {
     const std::string ini =
         "[Office]\r\nnic=2\r\nnicname=vorl-lan\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n"
@@ -169,6 +170,24 @@ TEST(Profiles, UnwritableFileIsReportedAndTheFormKept) {
     EXPECT_TRUE(IsEnabled(s.hMain, IDC_SAVE_OPTION)) << "the options in force are not saved yet";
 
     ::SetFileAttributesW(s.folder.IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileBytes(s.folder.IniPath()), ini);
+
+    // Held by another program that shares nothing (an editor, a scanner, a sync client): the
+    // file is not taken for an empty one; a save, a delete and an option change say so and lose
+    // nothing.
+    const HANDLE hHold = ::CreateFileW(s.folder.IniPath().c_str(), GENERIC_READ, 0, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHold, INVALID_HANDLE_VALUE);
+    ClickButton(s.hMain, IDC_SAVE);
+    expectNotSavedBox();
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
+    ClickButton(s.hMain, IDC_DELETE);
+    s.Answer(L"削除しますか？", IDYES);  // the language chosen above is in force
+    expectNotSavedBox();
+    EXPECT_EQ(ComboItems(s.hMain, IDC_TITLE_LIST), std::vector<std::wstring>{L"Office"});
+    ClickButton(s.hMain, IDC_CHANGE_FORCE);
+    expectNotSavedBox();
+    ::CloseHandle(hHold);
     EXPECT_EQ(ReadFileBytes(s.folder.IniPath()), ini);
 
     // Once the file can be written again, the refused profile does not come back with the
@@ -275,6 +294,38 @@ TEST(Profiles, TwoCopiesAndAHandEditLoseNothing) {
               (std::vector<std::wstring>{L"One", L"Hand", L"Two"}));
     EXPECT_EQ(IniValue(path, L"Two", L"ip"), L"10.77.1.12");
     SaveScreenshot(L"two_copies");
+}
+
+// Two copies on one file: B switches the hot key and "Change event it's disconnected" off, then
+// A switches the language. The file keeps all three choices and A's window shows B's at once;
+// after a save in B, B's window speaks A's language.
+TEST(Profiles, OptionsOfTwoCopiesMeetInTheFileAndInBothWindows) {
+    Session a(true, "[Zero]\r\nnic=2\r\nnicname=vorl-lan\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n");
+    ASSERT_NE(a.hMain, nullptr);
+    App b;
+    ASSERT_TRUE(b.Start(a.folder.ExePath()));
+    const HWND hB = b.WaitWindow(kCaption);
+    ASSERT_NE(hB, nullptr);
+    Pause(300);
+    ClickButton(hB, IDC_GLOBAL_HOT_KEY);
+    const HWND hBox = b.WaitMessageBox();
+    ASSERT_NE(hBox, nullptr);
+    App::PressButton(hBox, IDOK);
+    ClickButton(hB, IDC_CHANGE_FORCE);
+    const wchar_t kOptions[] = L"VorlIP_Basic_Information";
+    ASSERT_TRUE(WaitUntil([&] { return a.Ini(kOptions, L"changeforce") == L"false"; }));
+
+    SelectCombo(a.hMain, IDC_LANGUAGE_LIST, kLanguageKorean);
+    ASSERT_TRUE(WaitUntil([&] { return a.Ini(kOptions, L"language") == L"kor"; }));
+    EXPECT_EQ(a.Ini(kOptions, L"useglobalhotkey"), L"false");
+    EXPECT_EQ(a.Ini(kOptions, L"changeforce"), L"false");
+    EXPECT_FALSE(IsChecked(a.hMain, IDC_GLOBAL_HOT_KEY));
+    EXPECT_FALSE(IsChecked(a.hMain, IDC_CHANGE_FORCE));
+
+    FillStatic(hB, L"Two", 12);
+    Save(hB, b, a.folder.IniPath());
+    EXPECT_EQ(ComboSelection(hB, IDC_LANGUAGE_LIST), kLanguageKorean);
+    EXPECT_EQ(WindowText(hB), L"VorlIP 프리 1.3.3.7");
 }
 
 // Saving a title that differs from a stored one only in case goes into that profile's section;

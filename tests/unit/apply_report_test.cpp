@@ -86,13 +86,13 @@ TEST(ApplyReport, AGoneAdapterAndCommandsThatDidNotRunOrEndAreSaid) {
     NetworkTarget asked = StaticTarget();
     asked.m_strNicName = L"USB";
     const std::vector<std::wstring> lines = ApplyCommandLines(asked);
-    const std::vector<CommandResult> results = {{lines[0], CommandOutcome::TimedOut, 1},
+    const std::vector<CommandResult> results = {{lines[0], CommandOutcome::TimedOut, 1, 2500},
                                                 {lines[1], CommandOutcome::NotStarted, 0}};
     const std::wstring text = ApplyReport(
         asked, Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1"), results, kLanguageEnglish);
     EXPECT_NE(text.find(L"\"USB\""), std::wstring::npos) << text;
     EXPECT_NE(text.find(L"Now: adapter not found\n"), std::wstring::npos) << text;
-    EXPECT_NE(text.find(lines[0] + L" : stopped after 60 s"), std::wstring::npos) << text;
+    EXPECT_NE(text.find(lines[0] + L" : stopped after 2.5 s"), std::wstring::npos) << text;
     EXPECT_NE(text.find(lines[1] + L" : not started"), std::wstring::npos) << text;
 
     // A command that had to be ended is said even when the address is as asked, and for DHCP.

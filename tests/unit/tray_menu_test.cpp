@@ -54,17 +54,16 @@ TEST(TrayMenuModel, EveryIdHandedOutIsRouted) {
     for (int i = 0; i < 300; ++i) profiles.push_back(Titled(std::to_wstring(i).c_str()));
     Fill(menu, profiles);
     EXPECT_EQ(menu.Menus()[100].nId, 1901);
-    EXPECT_EQ(menu.Menus().back().nId, 2101);
+    EXPECT_EQ(menu.Menus().back().nId, 2102) << "2048 is the separator's";
     for (const TrayMenuLine& line : menu.BuildMenu(true, true)) {
         if (line.bSeparator || line.nId == kTrayShowMainId) continue;
         EXPECT_TRUE(menu.IsRoutedId(line.nId)) << line.nId;
     }
-    EXPECT_EQ(ResolveTrayChoice(menu, 2101, profiles).kind, TrayChoice::Exit);
-    // A text entry that got the separator's id is shown and chosen as text.
-    const TrayChoice c = ResolveTrayChoice(menu, 2048, profiles);
+    EXPECT_EQ(ResolveTrayChoice(menu, 2102, profiles).kind, TrayChoice::Exit);
+    const TrayChoice c = ResolveTrayChoice(menu, 2049, profiles);
     EXPECT_EQ(c.kind, TrayChoice::ApplyProfile);
     EXPECT_EQ(c.profileIndex, 247u);
-    EXPECT_FALSE(menu.IsRoutedId(2102));
+    EXPECT_FALSE(menu.IsRoutedId(2103));
     EXPECT_FALSE(menu.IsRoutedId(1800));
     EXPECT_FALSE(menu.IsRoutedId(kTrayShowMainId));
 
@@ -78,6 +77,30 @@ TEST(TrayMenuModel, EveryIdHandedOutIsRouted) {
     // Only the marker text and the id together make a separator.
     EXPECT_FALSE(TrayMenuModel::IsSeparator({L"Office", 2048}));
     EXPECT_FALSE(TrayMenuModel::IsSeparator({L"VorlTray_Seperator", 1801}));
+}
+
+// Whatever the number of profiles, each entry the menu shows applies its own profile and "Exit"
+// ends the program.
+TEST(TrayMenuModel, EveryEntryActsForEveryProfileCount) {
+    std::vector<Profile> profiles;
+    for (size_t count = 0; count <= 300; ++count) {
+        TrayMenuModel menu;
+        Fill(menu, profiles);
+        size_t nProfile = 0;
+        for (const TrayMenuLine& line : menu.BuildMenu(true, true)) {
+            if (line.bSeparator || line.nId == kTrayShowMainId) continue;
+            ASSERT_TRUE(menu.IsRoutedId(line.nId)) << count;
+            const TrayChoice choice = ResolveTrayChoice(menu, line.nId, profiles);
+            if (nProfile < count) {
+                ASSERT_EQ(choice.kind, TrayChoice::ApplyProfile) << count << " " << line.nId;
+                ASSERT_EQ(choice.profileIndex, nProfile++) << count;
+            } else {
+                ASSERT_EQ(choice.kind, TrayChoice::Exit) << count << " " << line.nId;
+            }
+        }
+        ASSERT_EQ(nProfile, count);
+        profiles.push_back(Titled((L"P" + std::to_wstring(count)).c_str()));
+    }
 }
 
 TEST(TrayMenuModel, MenuReadsFirstEntryTitlesSeparatorExit) {

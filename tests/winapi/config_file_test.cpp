@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cwchar>
+#include <memory>
 #include <random>
 #include <string>
 #include <thread>
@@ -565,6 +566,61 @@ TEST(ConfigFile, OneLockPerFile) {
               platform::ConfigurationLockName(L"C:\\Other\\vorlip_configure.ini"));
     EXPECT_NE(platform::TemporaryConfigurationPath(L"C:\\x.ini"),
               platform::TemporaryConfigurationPath(L"C:\\x.ini"));
+}
+
+// Short names, like mapped drives and shares, spell one file many ways; the lock is the file's
+// and lives where every session sees it.
+TEST(ConfigFile, OneLockForEverySpellingOfTheFile) {
+    ScratchFolder dir;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {}));
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_GT(::GetShortPathNameW(dir.Ini().c_str(), shortPath, MAX_PATH), 0u);
+    ASSERT_NE(std::wstring(shortPath), dir.Ini());
+    const std::wstring name = platform::ConfigurationLockName(dir.Ini());
+    EXPECT_EQ(name.rfind(L"Global\\", 0), 0u) << testing::PrintToString(name);
+    EXPECT_EQ(platform::ConfigurationLockName(shortPath), name);
+    const std::wstring shortFolder(shortPath, std::wcsrchr(shortPath, L'\\'));
+    EXPECT_EQ(platform::ConfigurationLockName(shortFolder + L"\\new.ini"),
+              platform::ConfigurationLockName(dir.Path(L"new.ini")))
+        << "a file not written yet is named through its folder";
+
+    platform::ConfigurationLock held(dir.Ini());
+    ASSERT_TRUE(held.Owned());
+    bool bOwnedElsewhere = true;
+    std::thread([&] {
+        bOwnedElsewhere = platform::ConfigurationLock(shortPath, 0).Owned();
+    }).join();
+    EXPECT_FALSE(bOwnedElsewhere);
+}
+
+// A file that exists but cannot be read (here a read error) is no empty file: an update writes
+// nothing and says why. An option change writes its own key only, and tells what the file holds.
+TEST(ConfigFile, AnUnreadableFileIsNeverTakenForAnEmptyOne) {
+    ScratchFolder dir;
+    Options other;
+    other.useglobalhotkey = false;
+    ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 1, L"LAN", true)}, other));
+    const std::string before = ReadBytes(dir.Ini());
+    const Profile lab = MakeProfile(L"Lab", 3, L"LAN", true);
+    const auto put = [&](std::vector<Profile>& list, Options&) { PutProfile(list, lab); };
+    const auto failingRead = [](const std::wstring&, unsigned long* pdwError) {
+        *pdwError = ERROR_CRC;
+        return std::make_shared<const std::vector<IniTextSection>>();
+    };
+    EXPECT_FALSE(platform::UpdateConfigurationFile(dir.Ini(), {}, Options{}, put, failingRead));
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_CRC));
+    EXPECT_EQ(ReadBytes(dir.Ini()), before);
+
+    Options mine;
+    mine.language = kLanguageKorean;
+    ASSERT_TRUE(platform::UpdateConfigurationFile(dir.Ini(), {}, Options{}, put));
+    Options inFile;
+    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), mine, kOptionLanguage, &inFile));
+    EXPECT_EQ(inFile.language, kLanguageKorean);
+    EXPECT_FALSE(inFile.useglobalhotkey) << "another copy's choice stays";
+    const Loaded loaded(dir.Ini());
+    EXPECT_EQ(loaded.list.names, (std::vector<std::wstring>{L"Office", L"Lab", kOptionsSection}));
+    EXPECT_EQ(loaded.options, inFile);
 }
 
 // A save replaces the file's content, not the file: attributes the user gave it stay.
