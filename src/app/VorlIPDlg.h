@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <span>
 #include <vector>
@@ -39,6 +40,9 @@ public:
     void SearchProfiles(std::wstring strText, HWND hList, bool bSelect);
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
+    // The start-up work the first window does not show: the update check. Called once the
+    // window has been shown and painted.
+    void OnWindowUp();
 
     // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp).
     void LoadConfiguration();
@@ -90,16 +94,18 @@ protected:
     void OnNcDestroy() override;
 
 private:
-    // Start-up steps, in the order OnInitDialog runs them.
+    // Start-up steps, in the order OnInitDialog runs them; the last runs from OnWindowUp.
     void SetupIconButtons();
     void BindFormControls();
     void FillAdapterList();
     void FillPrinterList();
-    void CreateBusyWindow();
+    void TakePrinterList();
     void ShowFirstProfileOrAdapter();
     int ApplyLanguage(int nLanguage);
     void RegisterGlobalHotKey();
     void StartUpdateCheck();
+    // The busy window is made hidden when an apply first shows it.
+    void CreateBusyWindow();
 
     // Operations that the tray, system options, search and help complete; each is one named
     // place so that the command table is whole today.
@@ -171,6 +177,9 @@ private:
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
+    // The printers, listed on a thread of their own while the window is being made; taken over
+    // into m_pPrinters before the printer list is filled.
+    std::future<std::unique_ptr<CEnumPrinters>> m_printersListed;
     bool m_bReleased = false;
     bool m_bApplying = false;
     std::atomic<bool> m_bCommandsDone{false};

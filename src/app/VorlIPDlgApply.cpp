@@ -1,4 +1,5 @@
 // Applying the form: the printer choice, the proxy script controls and "Change All".
+#include <exception>
 #include <system_error>
 #include <thread>
 
@@ -18,7 +19,18 @@
 #include "win/ScopeExit.h"
 #include "win/Thread.h"
 
+void CVorlIPDlg::TakePrinterList() {
+    if (m_printersListed.valid()) {
+        try {
+            m_pPrinters = m_printersListed.get();
+        } catch (const std::exception&) {
+        }
+    }
+    if (!m_pPrinters) m_pPrinters = std::make_unique<CEnumPrinters>();
+}
+
 void CVorlIPDlg::FillPrinterList() {
+    TakePrinterList();
     for (const std::wstring& entry : PrinterListEntries(m_pPrinters->m_lstNames)) {
         ComboAdd(IDC_PRINTER_LIST, entry);
     }
@@ -94,6 +106,7 @@ void CVorlIPDlg::RunCommandsWhilePumping() {
 }
 
 void CVorlIPDlg::ShowBusyWindow() {
+    CreateBusyWindow();
     HWND hBusy = m_pProcessingDlg ? m_pProcessingDlg->GetSafeHwnd() : nullptr;
     if (!hBusy) return;
     RECT rc;
