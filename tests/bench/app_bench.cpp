@@ -28,6 +28,7 @@ constexpr int kRuns = 9;
 constexpr DWORD kIdleWaitMs = 20000;
 const std::wstring kVorlIPCaption = L"VorlIP FREE 1.3.3.7";
 const std::wstring kBareCaption = L"Bare Dialog";
+const std::wstring kTemplateCaption = L"Template Dialog";
 
 double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -228,8 +229,8 @@ bool ApplyBench(const std::wstring& vorlip, const std::wstring& scratch) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) {
-        std::fwprintf(stderr, L"usage: app_bench VORLIP_EXE BARE_EXE SCRATCH\n");
+    if (argc != 4 && argc != 5) {
+        std::fwprintf(stderr, L"usage: app_bench VORLIP_EXE BARE_EXE SCRATCH [TEMPLATE_EXE]\n");
         return 2;
     }
     const std::wstring vorlip = argv[1], bare = argv[2], scratch = argv[3];
@@ -252,11 +253,24 @@ int wmain(int argc, wchar_t** argv) {
         {L"VorlIP, 0 profiles", empty + L"\\VorlIP.exe", &kVorlIPCaption},
         {L"VorlIP, 100 profiles", hundred + L"\\VorlIP.exe", &kVorlIPCaption},
     };
+    // The same program shown by a dialog that does nothing else, when given: how much of the
+    // start-up is the making and painting of this window as such.
+    const bool bTemplate = argc == 5;
+    if (bTemplate) {
+        const std::wstring templateExe = Folder(scratch, L"template") + L"\\template_dialog.exe";
+        ::CopyFileW(argv[4], templateExe.c_str(), FALSE);
+        cases.emplace_back(L"window template only", templateExe, &kTemplateCaption);
+    }
     if (!StartBench(cases)) return 1;
     const StartCase &bareCase = cases[0], &none = cases[1], &full = cases[2];
     std::wprintf(
         L"start-up ratio vs bare      0 profiles %.2fx, 100 profiles %.2fx  (goal <= 1.3x)\n",
         none.time.median / bareCase.time.median, full.time.median / bareCase.time.median);
+    if (bTemplate) {
+        const StartCase& shell = cases[3];
+        std::wprintf(L"start-up ratio vs template  0 profiles %.2fx, 100 profiles %.2fx\n",
+                     none.time.median / shell.time.median, full.time.median / shell.time.median);
+    }
     std::wprintf(L"working set vs bare         0 profiles %.2fx, 100 profiles %.2fx\n",
                  none.memory.median / bareCase.memory.median,
                  full.memory.median / bareCase.memory.median);
