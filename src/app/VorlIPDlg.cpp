@@ -155,6 +155,8 @@ void CVorlIPDlg::ShowFirstProfileOrAdapter() {
     } else if (ComboCount(IDC_NIC_LIST) > 0) {
         ComboSetCurSel(IDC_NIC_LIST, 0);
         OnNicSelChange();
+    } else {
+        ResetAddressControls();
     }
 }
 

@@ -63,6 +63,8 @@ public:
     void UpdateAddressControls();
     void ClearAddressControls();
     void ResetForm();
+    // DHCP for address and DNS, empty address fields, no adapter selected.
+    void ResetAddressControls();
     void OnAutoConfigCheck();
     void UpdateNicInformation();
     void ToggleExpand();
