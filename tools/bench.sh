@@ -75,4 +75,5 @@ mkdir -p "$B/bench-scratch"
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), load $(cut -d' ' -f1-3 /proc/loadavg)"
 DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" \
     "$RIG/in-ns.sh" "$NS_BENCH" wine "$B/win/app_bench.exe" "$(winpath "$B/win/VorlIP.exe")" \
-    "$(winpath "$B/win/bare_dialog.exe")" "$(winpath "$B/bench-scratch")"
+    "$(winpath "$B/win/bare_dialog.exe")" "$(winpath "$B/bench-scratch")" \
+    "$(winpath "$B/win/template_dialog.exe")"

@@ -27,7 +27,11 @@ BOOL CVorlIPApp::InitInstance() {
     // window has been destroyed.
     CVorlIPDlg dlg;
     if (dlg.Create()) {
-        if (dlg.m_bVisible) ::ShowWindow(dlg.GetSafeHwnd(), SW_SHOWNORMAL);
+        if (dlg.m_bVisible) {
+            ::ShowWindow(dlg.GetSafeHwnd(), SW_SHOWNORMAL);
+            ::UpdateWindow(dlg.GetSafeHwnd());
+        }
+        dlg.OnWindowUp();
         win::RunMessageLoop();
     }
     return FALSE;

@@ -1,6 +1,7 @@
 #include "app/VorlIPDlg.h"
 
 #include <string>
+#include <system_error>
 
 #include "app/ApplyWorkflow.h"
 #include "app/AskDialog.h"
@@ -26,9 +27,15 @@ constexpr const wchar_t* kLanguageEntries[] = {L"English", L"Korean", L"Japanese
 }  // namespace
 
 CVorlIPDlg::CVorlIPDlg()
-    : win::Dialog(IDD_VORLIP_DIALOG),
-      m_pChanger(std::make_unique<NetworkChanger>()),
-      m_pPrinters(std::make_unique<CEnumPrinters>()) {
+    : win::Dialog(IDD_VORLIP_DIALOG), m_pChanger(std::make_unique<NetworkChanger>()) {
+    // Loading the spooler and asking it for the printers takes a while; it runs beside the
+    // making of the window, and the printer list waits for it.
+    try {
+        m_printersListed =
+            std::async(std::launch::async, [] { return std::make_unique<CEnumPrinters>(); });
+    } catch (const std::system_error&) {
+        m_pPrinters = std::make_unique<CEnumPrinters>();
+    }
     m_hIcon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
                                               MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0,
                                               LR_DEFAULTSIZE | LR_SHARED));
@@ -94,13 +101,17 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ResetForm();
     FillAdapterList();
     FillPrinterList();
-    CreateBusyWindow();
     ShowFirstProfileOrAdapter();
     ApplyLanguage(m_Options.language);
     RegisterGlobalHotKey();
     m_bStarted = true;
-    StartUpdateCheck();
     return TRUE;
+}
+
+// The update check loads the Internet library on a thread of its own; it must not hold up the
+// first window. (The busy window is made when an apply first shows it.)
+void CVorlIPDlg::OnWindowUp() {
+    StartUpdateCheck();
 }
 
 void CVorlIPDlg::GetNetworkInformation() {
@@ -120,6 +131,7 @@ void CVorlIPDlg::FillAdapterList() {
 }
 
 void CVorlIPDlg::CreateBusyWindow() {
+    if (m_pProcessingDlg) return;
     m_pProcessingDlg = std::make_unique<CProcessingDlg>();
     m_pProcessingDlg->Create(m_hWnd);
 }
@@ -130,6 +142,8 @@ void CVorlIPDlg::ShowFirstProfileOrAdapter() {
     } else if (ComboCount(IDC_NIC_LIST) > 0) {
         ComboSetCurSel(IDC_NIC_LIST, 0);
         OnNicSelChange();
+    } else {
+        ResetAddressControls();
     }
 }
 

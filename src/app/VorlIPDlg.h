@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <span>
 #include <vector>
@@ -40,6 +41,9 @@ public:
     void SearchProfiles(std::wstring strText, HWND hList, bool bSelect);
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
+    // The start-up work the first window does not show: the update check. Called once the
+    // window has been shown and painted.
+    void OnWindowUp();
 
     // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp).
     void LoadConfiguration();
@@ -67,6 +71,8 @@ public:
     void UpdateAddressControls();
     void ClearAddressControls();
     void ResetForm();
+    // DHCP for address and DNS, empty address fields, no adapter selected.
+    void ResetAddressControls();
     void OnAutoConfigCheck();
     void UpdateNicInformation();
     void ToggleExpand();
@@ -98,16 +104,18 @@ protected:
     void OnNcDestroy() override;
 
 private:
-    // Start-up steps, in the order OnInitDialog runs them.
+    // Start-up steps, in the order OnInitDialog runs them; the last runs from OnWindowUp.
     void SetupIconButtons();
     void BindFormControls();
     void FillAdapterList();
     void FillPrinterList();
-    void CreateBusyWindow();
+    void TakePrinterList();
     void ShowFirstProfileOrAdapter();
     int ApplyLanguage(int nLanguage);
     void RegisterGlobalHotKey();
     void StartUpdateCheck();
+    // The busy window is made hidden when an apply first shows it.
+    void CreateBusyWindow();
 
     // Operations of the tray, the system options, the search and the help window.
     void HideToTray();
@@ -176,6 +184,9 @@ private:
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;
     std::unique_ptr<CProcessingDlg> m_pProcessingDlg;
+    // The printers, listed on a thread of their own while the window is being made; taken over
+    // into m_pPrinters before the printer list is filled.
+    std::future<std::unique_ptr<CEnumPrinters>> m_printersListed;
     bool m_bReleased = false;
     // Set once the start-up has filled the form; before that a load does not touch it.
     bool m_bStarted = false;

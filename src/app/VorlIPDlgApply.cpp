@@ -1,4 +1,6 @@
 // Applying the form: the printer choice, the proxy script controls and "Change All".
+#include <exception>
+
 #include "app/ApplyWorkflow.h"
 #include "app/VorlIPDlg.h"
 #include "apply/AutoConfigScript.h"
@@ -13,7 +15,18 @@
 #include "win/MessageBox.h"
 #include "win/ScopeExit.h"
 
+void CVorlIPDlg::TakePrinterList() {
+    if (m_printersListed.valid()) {
+        try {
+            m_pPrinters = m_printersListed.get();
+        } catch (const std::exception&) {
+        }
+    }
+    if (!m_pPrinters) m_pPrinters = std::make_unique<CEnumPrinters>();
+}
+
 void CVorlIPDlg::FillPrinterList() {
+    TakePrinterList();
     for (const std::wstring& entry : PrinterListEntries(m_pPrinters->m_lstNames)) {
         ComboAdd(IDC_PRINTER_LIST, entry);
     }
@@ -47,6 +60,8 @@ void CVorlIPDlg::CopyProfileToChanger(const NICs& record) {
 }
 
 ApplyWorkflow CVorlIPDlg::ApplyWork() {
+    // The busy window is made when an apply first needs it, not at start.
+    CreateBusyWindow();
     return ApplyWorkflow(m_IPHelper, *m_pChanger, *m_pPrinters, m_pProcessingDlg.get(),
                          [this](const std::wstring& text) { ReportMessage(text); });
 }

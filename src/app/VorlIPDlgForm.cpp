@@ -128,13 +128,10 @@ void CVorlIPDlg::OnAutoConfigCheck() {
     if (bChecked) ::SetFocus(GetItem(IDC_AUTOCONF_URL));
 }
 
+// The address part of the start state is set by ShowFirstProfileOrAdapter: the first profile or
+// adapter sets every one of those controls anyway, and under some systems each radio button and
+// address field takes milliseconds to set.
 void CVorlIPDlg::ResetForm() {
-    ComboSetCurSel(IDC_NIC_LIST, -1);
-    CheckButton(IDC_USE_DHCP_IP, true);
-    CheckButton(IDC_USE_STATIC_IP, false);
-    CheckButton(IDC_USE_DHCP_DNS, true);
-    CheckButton(IDC_USE_STATIC_DNS, false);
-    ClearAddressControls();
     ComboSetCurSel(IDC_PRINTER_LIST, -1);
     ComboSetCurSel(IDC_LANGUAGE_LIST, m_Options.language);
     CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
@@ -172,4 +169,13 @@ void CVorlIPDlg::LoadCurrentInfo() {
     OnAutoConfigCheck();
     ComboSetCurSel(IDC_PRINTER_LIST, DefaultPrinterPosition(m_pPrinters->m_lstNames,
                                                             CEnumPrinters::DefaultPrinterName()));
+}
+
+void CVorlIPDlg::ResetAddressControls() {
+    ComboSetCurSel(IDC_NIC_LIST, -1);
+    CheckButton(IDC_USE_DHCP_IP, true);
+    CheckButton(IDC_USE_STATIC_IP, false);
+    CheckButton(IDC_USE_DHCP_DNS, true);
+    CheckButton(IDC_USE_STATIC_DNS, false);
+    ClearAddressControls();
 }

@@ -79,20 +79,19 @@ void CFloatDlg::OnHide() {
 }
 
 // The worker looks the address up when the system reports a change, and otherwise every
-// kRefreshMilliseconds, and hands only a changed address to the window's thread.
+// kRefreshMilliseconds. It hands the address over whenever the label does not show it yet, not
+// just once per change: a posted message can be lost (the system's modal loop throws away the
+// one it fetches after the terminate dialog has ended), and the next pass repairs that.
 void CFloatDlg::FloatThreadProc(HWND hWnd) {
     platform::SocketSession sockets;
     platform::AddressChangeWatch watch;
     bool bWatching = watch.Arm();
-    bool bPosted = false;
-    uint8_t last[4] = {0, 0, 0, 0};
     while (!m_bStop) {
         const auto passStart = std::chrono::steady_clock::now();
-        uint8_t bytes[4] = {last[0], last[1], last[2], last[3]};
+        uint8_t bytes[4] = {};
         if (sockets.IsReady() && platform::LookUpOwnAddress(bytes) &&
-            (!bPosted || PackAddress(bytes) != PackAddress(last))) {
-            for (int i = 0; i < 4; ++i) last[i] = bytes[i];
-            bPosted = ::PostMessageW(hWnd, kAddressMessage, PackAddress(bytes), 0) != FALSE;
+            PackAddress(bytes) != m_nShownAddress.load(std::memory_order_acquire)) {
+            ::PostMessageW(hWnd, kAddressMessage, PackAddress(bytes), 0);
         }
         HANDLE handles[2] = {m_stop.Handle(), watch.Event()};
         const DWORD nHandles = bWatching && watch.Event() ? 2 : 1;
@@ -124,6 +123,7 @@ INT_PTR CFloatDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHan
             UnpackAddress(wParam, bytes);
             m_strIpText = FloatAddressText(bytes);
             SetItemText(IDC_FLOAT_TEXT, m_strIpText);
+            m_nShownAddress.store(wParam, std::memory_order_release);
             bHandled = true;
             return TRUE;
         }

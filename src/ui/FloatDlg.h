@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -45,4 +46,8 @@ private:
     win::WorkerThread m_worker;
     win::ManualResetEvent m_stop;
     std::atomic<int> m_bStop{0};
+    // The address the label shows, packed as the worker posts it; kNothingShown (no packed
+    // address reaches it) until the first successful lookup has reached the label.
+    static constexpr uint64_t kNothingShown = uint64_t{1} << 32;
+    std::atomic<uint64_t> m_nShownAddress{kNothingShown};
 };

@@ -173,6 +173,18 @@ TEST(Apply, StaticProfileChangesTheRealInterfaceScriptAndPrinter) {
     EXPECT_EQ(s.app.FindMessageBox(), nullptr) << "an apply that took says nothing";
 }
 
+// "Change All" the moment the window shows: the printers, listed beside the making of the
+// window, and the busy window are already there, and the profile's printer becomes the default.
+TEST(Apply, ChangeAllTheMomentTheWindowShowsUsesTheProfilePrinter) {
+    SetProxyValue(nullptr);
+    ResetDefaultPrinterRecord();
+    Session s(false, LabProfile("changeforce=false\r\n"), kCaption, kApplyFolder);
+    s.hMain = s.app.WaitWindow(kCaption);
+    ASSERT_NE(s.hMain, nullptr);
+    ApplyAndWait(s);
+    EXPECT_EQ(UserValue(kWindowsKey, L"Device").rfind(L"vorl-home,", 0), 0u);
+}
+
 TEST(Apply, NoRunsNothingAndDownLinksAreRefusedInTheChosenLanguage) {
     Session s(true, LabProfile("language=kor\r\nchangeforce=false\r\n"), L"VorlIP 프리 1.3.3.7",
               kApplyFolder);
