@@ -34,9 +34,6 @@ public:
 
     // The release sequence of every exit path; runs at most once.
     void ReleaseResources();
-    // Search window: with a list box, fills it with every title containing strText (ASCII case
-    // folded); with bSelect, shows the profile titled exactly strText.
-    void SearchProfiles(std::wstring strText, HWND hList, bool bSelect);
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
 

@@ -8,6 +8,7 @@
 
 #include "net/AddressText.h"
 #include "net/NICs.h"
+#include "win/AddressInput.h"
 
 // How many of an IP address control's four fields hold a number.
 struct ProfileForm {
