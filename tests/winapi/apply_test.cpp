@@ -19,6 +19,7 @@
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
 #include "platform/Registry.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -31,24 +32,6 @@ std::wstring ExeFolder() {
 
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::string bytes;
-    if (FILE* f = _wfopen(path.c_str(), L"rb")) {
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes.append(chunk, n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -105,16 +88,18 @@ public:
                           << Narrow(recorder);
             return false;
         }
-        WriteFileBytes(Path(L"netsh.delay"), std::to_string(nDelayMs));
-        return ::CopyFileW(shim.c_str(), Path(L"netsh.exe").c_str(), FALSE) &&
+        return WriteFileBytes(Path(L"netsh.delay"), std::to_string(nDelayMs)) &&
+               ::CopyFileW(shim.c_str(), Path(L"netsh.exe").c_str(), FALSE) &&
                ::CopyFileW(recorder.c_str(), Path(L"netsh-standin.exe").c_str(), FALSE);
     }
 
     // A netsh.exe that is no program at all: CreateProcessW refuses to start it.
-    void InstallBroken() { WriteFileBytes(Path(L"netsh.exe"), "not a program\n"); }
+    void InstallBroken() { ASSERT_TRUE(WriteFileBytes(Path(L"netsh.exe"), "not a program\n")); }
 
     // Every call ends with this status.
-    void FailWith(int nStatus) { WriteFileBytes(Path(L"netsh.fail"), std::to_string(nStatus)); }
+    void FailWith(int nStatus) {
+        ASSERT_TRUE(WriteFileBytes(Path(L"netsh.fail"), std::to_string(nStatus)));
+    }
 
     std::vector<NetshCall> Calls() const {
         std::vector<NetshCall> calls;
