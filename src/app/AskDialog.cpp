@@ -1,4 +1,5 @@
 #include "app/AskDialog.h"
+#include "app/WindowPlacement.h"
 
 #include <windowsx.h>
 
@@ -88,9 +89,9 @@ void AskDialog::PlaceForDpi() {
         rc.right - rc.left == layout.size.cx && rc.bottom - rc.top == layout.size.cy;
     if (layout.bAtCorner) {
         if (bSized && rc.left == 0 && rc.top == 0) return;
-        platform::PlaceInWorkArea(m_hWnd, 0, 0, layout.size.cx, layout.size.cy);
+        PlaceInWorkArea(m_hWnd, 0, 0, layout.size.cx, layout.size.cy);
     } else if (!bSized) {
-        platform::ResizeKeepingCorner(m_hWnd, layout.size.cx, layout.size.cy);
+        ResizeKeepingCorner(m_hWnd, layout.size.cx, layout.size.cy);
     }
 }
 

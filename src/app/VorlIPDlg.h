@@ -36,9 +36,6 @@ public:
 
     // The release sequence of every exit path; runs at most once.
     void ReleaseResources();
-    // Search window: with a list box, fills it with every title containing strText (ASCII case
-    // folded); with bSelect, shows the profile titled exactly strText.
-    void SearchProfiles(std::wstring strText, HWND hList, bool bSelect);
     // Rebuilds the adapter inventory; ends the process when it cannot be read.
     void GetNetworkInformation();
     // The start-up work the first window does not show: the update check. Called once the

@@ -1,6 +1,7 @@
 // The main window's desktop side: tray, system options and web links. The search and help
 // windows are opened in VorlIPDlgWindows.cpp.
 #include "app/VorlIPDlg.h"
+#include "app/WindowPlacement.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/System.h"
@@ -138,7 +139,7 @@ void CVorlIPDlg::FixWindowSize() {
     const platform::ScreenDpi dpi = platform::GetScreenDpi();
     m_bSizeTrouble = 1;
     const PixelSize size = SizeTroubleWindowSize(dpi.x);
-    platform::PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
+    PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
     win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));
 }
 

@@ -1,6 +1,7 @@
 // The main window's form: putting a profile or an adapter's live settings into the controls, and
 // the enable rules between them.
 #include "app/VorlIPDlg.h"
+#include "app/WindowPlacement.h"
 #include "apply/EnumPrinters.h"
 #include "apply/PrinterRules.h"
 #include "net/AddressText.h"
@@ -149,7 +150,7 @@ void CVorlIPDlg::OnSize() {
     if (s_bFirstSizeSeen) return;
     s_bFirstSizeSeen = true;
     const PixelSize size = StartSizeForDpi(platform::GetScreenDpi().x);
-    platform::PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
+    PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
 }
 
 void CVorlIPDlg::ToggleExpand() {
@@ -157,7 +158,7 @@ void CVorlIPDlg::ToggleExpand() {
     m_bExpanded = !m_bExpanded;
     SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
     const PixelSize size = ExpandSizeFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);
-    platform::ResizeKeepingCorner(m_hWnd, size.cx, size.cy);
+    ResizeKeepingCorner(m_hWnd, size.cx, size.cy);
 }
 
 void CVorlIPDlg::LoadCurrentInfo() {

@@ -3,7 +3,6 @@
 #include "app/VorlIPDlg.h"
 #include "resource.h"
 #include "ui/HelpDlg.h"
-#include "ui/ProfileSearch.h"
 #include "ui/SearchDlg.h"
 
 namespace {
@@ -74,27 +73,12 @@ bool CVorlIPDlg::DrawIconButton(const DRAWITEMSTRUCT& dis) {
 void CVorlIPDlg::OnSearch() {
     if (!m_pSearchDlg) {
         auto pSearch = std::make_unique<SearchDlg>();
+        pSearch->m_getProfiles = [this] { return std::span<const Profile>(profiles); };
+        pSearch->m_showProfile = [this](size_t nIndex) { ShowProfile(static_cast<int>(nIndex)); };
         if (!pSearch->Create(m_hWnd)) return;
-        pSearch->m_pMainDlg = this;
         m_pSearchDlg = std::move(pSearch);
     }
     ::ShowWindow(m_pSearchDlg->GetSafeHwnd(), SW_SHOWNORMAL);
-}
-
-void CVorlIPDlg::SearchProfiles(std::wstring strText, HWND hList, bool bSelect) {
-    if (hList) ::SendMessageW(hList, LB_RESETCONTENT, 0, 0);
-    if (bSelect) {
-        // The entry is a whole title: a longer title stored earlier that merely contains it
-        // is another profile.
-        if (const auto index = ProfileTitled(strText, profiles)) {
-            ShowProfile(static_cast<int>(*index));
-        }
-        return;
-    }
-    if (!hList) return;
-    for (size_t index : ProfilesContaining(strText, profiles)) {
-        ::SendMessageW(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(profiles[index].title));
-    }
 }
 
 void CVorlIPDlg::OpenHelp(int nTab) {

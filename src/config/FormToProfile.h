@@ -8,6 +8,7 @@
 
 #include "net/AddressText.h"
 #include "net/NICs.h"
+#include "win/AddressInput.h"
 
 // The form's controls as the dialog read them.
 struct ProfileForm {

@@ -9,17 +9,6 @@
 // "0.0.0.0" stands for no gateway and for no secondary DNS server.
 inline constexpr wchar_t kNoAddress[] = L"0.0.0.0";
 
-// What an IP address control holds: nothing, some of its four fields, or all four.
-enum class AddressFill { Blank, Partial, Complete };
-
-struct AddressInput {
-    AddressFill fill = AddressFill::Blank;
-    uint8_t bytes[4] = {};  // first field first; meaningful when fill is Complete
-};
-
-// Parses strict dotted-decimal IPv4 text ("10.0.0.1"): four numbers 0-255, nothing else.
-bool ParseDottedQuad(std::wstring_view text, uint8_t bytes[4]);
-
 // "%d.%d.%d.%d" of the four bytes, first to last.
 std::wstring FormatDottedQuad(const uint8_t bytes[4]);
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/MaskRegion.h"
+#include "platform/MaskRegion.h"
 
 namespace platform {
 

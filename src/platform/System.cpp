@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/WindowSizes.h"
-
 namespace platform {
 
 namespace {
@@ -38,9 +36,7 @@ ScreenDpi GetScreenDpi() {
     return dpi;
 }
 
-namespace {
-
-PixelRect WorkAreaOf(HWND hWnd) {
+ScreenArea WorkAreaOf(HWND hWnd) {
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     HMONITOR hMonitor = ::MonitorFromWindow(hWnd, MONITOR_DEFAULTTOPRIMARY);
@@ -49,19 +45,6 @@ PixelRect WorkAreaOf(HWND hWnd) {
     }
     const RECT& rc = info.rcWork;
     return {rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
-}
-
-}  // namespace
-
-void PlaceInWorkArea(HWND hWnd, int x, int y, int cx, int cy) {
-    const PixelRect rc = FitInWorkArea({x, y, cx, cy}, WorkAreaOf(hWnd));
-    ::SetWindowPos(hWnd, nullptr, rc.x, rc.y, rc.cx, rc.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void ResizeKeepingCorner(HWND hWnd, int cx, int cy) {
-    const PixelRect work = WorkAreaOf(hWnd);
-    ::SetWindowPos(hWnd, nullptr, 0, 0, std::min(cx, work.cx), std::min(cy, work.cy),
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SocketSession::SocketSession() {

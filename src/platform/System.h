@@ -18,12 +18,14 @@ struct ScreenDpi {
 // The screen's horizontal and vertical logical pixels per inch.
 ScreenDpi GetScreenDpi();
 
-// Gives hWnd the rectangle (x, y, cx, cy), moved and if need be shrunk so that it lies in the work
-// area (the screen less the taskbar) of the monitor that holds most of the window.
-void PlaceInWorkArea(HWND hWnd, int x, int y, int cx, int cy);
-// Gives hWnd the size cx x cy, at most its monitor's work area, keeping its top-left corner
-// wherever it is, whatever the frame around the client area.
-void ResizeKeepingCorner(HWND hWnd, int cx, int cy);
+// The work area (the screen less the taskbar) of the monitor that holds most of hWnd.
+struct ScreenArea {
+    int x;
+    int y;
+    int cx;
+    int cy;
+};
+ScreenArea WorkAreaOf(HWND hWnd);
 
 // Sockets for the calling thread; started by the constructor and shut down by the destructor.
 class SocketSession {

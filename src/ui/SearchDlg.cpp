@@ -1,7 +1,7 @@
 #include "ui/SearchDlg.h"
 
-#include "app/VorlIPDlg.h"
 #include "resource.h"
+#include "ui/ProfileSearch.h"
 #include "win/MessageBox.h"
 
 SearchDlg::SearchDlg() : win::Dialog(IDD_SEARCH) {
@@ -14,7 +14,13 @@ void SearchDlg::OnOK() {
         win::ShowMessage(m_hWnd, kMsgSearchTextEmpty);
         return;
     }
-    if (m_pMainDlg) m_pMainDlg->SearchProfiles(text, GetItem(IDC_SEARCH_RESULTS), false);
+    HWND hList = GetItem(IDC_SEARCH_RESULTS);
+    ::SendMessageW(hList, LB_RESETCONTENT, 0, 0);
+    if (!m_getProfiles) return;
+    const std::span<const Profile> profiles = m_getProfiles();
+    for (size_t index : ProfilesContaining(text, profiles)) {
+        ::SendMessageW(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(profiles[index].title));
+    }
 }
 
 void SearchDlg::OnResultDoubleClick() {
@@ -33,5 +39,8 @@ void SearchDlg::OnResultDoubleClick() {
     std::wstring entry(static_cast<size_t>(nLength) + 1, L'\0');
     ::SendMessageW(hList, LB_GETTEXT, nSel, reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(static_cast<size_t>(nLength));
-    if (m_pMainDlg) m_pMainDlg->SearchProfiles(entry, nullptr, true);
+    if (!m_getProfiles || !m_showProfile) return;
+    // The entry is a whole title: a longer title stored earlier that merely contains it is
+    // another profile.
+    if (const auto index = ProfileTitled(entry, m_getProfiles())) m_showProfile(*index);
 }

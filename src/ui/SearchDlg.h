@@ -2,15 +2,21 @@
 // closes. Escape and the close box only hide it, so its text and list survive.
 #pragma once
 
-#include "win/Dialog.h"
+#include <cstddef>
+#include <functional>
+#include <span>
 
-class CVorlIPDlg;
+#include "net/NICs.h"
+#include "win/Dialog.h"
 
 class SearchDlg : public win::Dialog {
 public:
     SearchDlg();
 
-    CVorlIPDlg* m_pMainDlg = nullptr;
+    // What the window asks of its owner: the profiles in stored order, read at each search, and
+    // showing the one whose title was picked.
+    std::function<std::span<const Profile>()> m_getProfiles;
+    std::function<void(size_t nIndex)> m_showProfile;
 
 protected:
     // Enter: lists the matching titles.

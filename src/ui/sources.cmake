@@ -1,10 +1,19 @@
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/WindowSizes.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/LanguageTexts.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/TrayMenuModel.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ProfileSearch.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/MaskRegion.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ButtonColors.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/SystemOptions.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/DesktopLayout.cpp)
-list(APPEND VORLIP_LOGIC_SOURCES ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp)
+# Plain C++, built natively and for Windows.
+list(APPEND VORLIP_LOGIC_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/ButtonColors.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/DesktopLayout.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/LanguageTexts.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ProfileSearch.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/SystemOptions.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/TrayMenuModel.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/WindowSizes.cpp)
+# Win32, built for Windows only.
+list(APPEND VORLIP_APP_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/ButtonSTWin.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/FloatDlg.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/HelpDlg.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ProcessingDlg.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/SearchDlg.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/VorlTrayIconWin.cpp)

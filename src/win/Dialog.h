@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "net/AddressText.h"
+#include "win/AddressInput.h"
 
 namespace win {
 

@@ -35,15 +35,10 @@ double Median(std::vector<double> samples) {
 std::vector<Profile> MakeProfiles(int count, const NICs& adapter) {
     std::vector<Profile> profiles(count);
     for (int i = 0; i < count; ++i) {
-        Profile& p = profiles[i];
-        CopyField(p.title, L"Profile " + std::to_wstring(i + 1));
-        p.nic = adapter.nic;
-        p.metric = 1;
-        CopyField(p.nicname, adapter.nicname);
-        p.dhcpip = p.dhcpdns = i % 2;
+        Profile& p = profiles[i] = MakeProfile(L"Profile " + std::to_wstring(i + 1), adapter.nic,
+                                               adapter.nicname, i % 2 == 1);
         SetAddresses(p, L"192.168.10." + std::to_wstring(i % 250 + 1), L"255.255.255.0",
                      L"192.168.10.254", L"192.168.10.2", L"0.0.0.0");
-        CopyField(p.printer, L"Do not change Printer");
         CopyField(p.autoconf, L"http://proxy.example/proxy.pac");
         p.checkautoconf = i % 3 == 0;
     }
@@ -100,9 +95,7 @@ int main() {
     ::CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring path = folder + L"\\" + kConfigFileName;
 
-    NICs adapter{};
-    adapter.nic = 11;
-    CopyField(adapter.nicname, L"Local Area Connection");
+    const NICs adapter = MakeAdapter(11, L"Local Area Connection");
     const Options options;
 
     std::printf("%9s  %11s  %10s  %9s  %18s  %17s\n", "profiles", "rewrite ms", "reload ms",

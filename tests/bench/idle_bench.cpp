@@ -38,13 +38,8 @@ ULONGLONG ServerTime100ns() {
     wchar_t pid[32] = {};
     if (!::GetEnvironmentVariableW(L"VORLIP_WINESERVER_PID", pid, 32)) return 0;
     const std::wstring path = L"Z:\\proc\\" + std::wstring(pid) + L"\\stat";
-    FILE* f = _wfopen(path.c_str(), L"rb");
-    if (!f) return 0;
-    char line[1024] = {};
-    const size_t n = fread(line, 1, sizeof(line) - 1, f);
-    fclose(f);
-    line[n] = 0;
-    const char* p = strrchr(line, ')');
+    const std::string stat = ReadFileBytes(path);
+    const char* p = strrchr(stat.c_str(), ')');
     if (!p) return 0;
     // After the name: state, then fields 4 to 13, then utime and stime in clock ticks (1/100 s).
     unsigned long long utime = 0, stime = 0;

@@ -116,11 +116,7 @@ bool WritePng(const std::wstring& path, int width, int height, const std::vector
     PutChunk(png, "IHDR", ihdr);
     PutChunk(png, "IDAT", z);
     PutChunk(png, "IEND", {});
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    if (!f) return false;
-    const bool ok = fwrite(png.data(), 1, png.size(), f) == png.size();
-    fclose(f);
-    return ok;
+    return WriteFileBytes(path, {reinterpret_cast<const char*>(png.data()), png.size()});
 }
 
 }  // namespace
@@ -367,23 +363,6 @@ std::vector<std::wstring> IniSections(const std::wstring& path) {
         names.push_back(name);
     }
     return names;
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::string bytes;
-    FILE* f = _wfopen(path.c_str(), L"rb");
-    if (!f) return bytes;
-    char chunk[4096];
-    for (size_t n; (n = fread(chunk, 1, sizeof(chunk), f)) > 0;) bytes.append(chunk, n);
-    fclose(f);
-    return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    if (!f) return;
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
 }
 
 // A visible top-level window of the program other than its main window and message boxes.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/FileBytes.h"
+
 namespace e2e {
 
 // A scratch folder with its own copy of VorlIP.exe, so each test starts without an INI file.
@@ -107,7 +109,5 @@ bool IsChecked(HWND hDialog, int nId);
 std::wstring IniValue(const std::wstring& path, const std::wstring& section,
                       const std::wstring& key);
 std::vector<std::wstring> IniSections(const std::wstring& path);
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 
 }  // namespace e2e

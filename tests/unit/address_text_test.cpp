@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "net/AddressText.h"
+#include "win/AddressInput.h"
 
 TEST(AddressText, MacAddressIsLowercasePairsJoinedByDashes) {
     const uint8_t mac[] = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};

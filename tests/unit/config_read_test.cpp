@@ -8,15 +8,9 @@
 #include "config/SectionNames.h"
 #include "fake_ini.h"
 #include "net/AddressText.h"
+#include "support/Records.h"
 
 namespace {
-
-NICs Adapter(int32_t nic, const wchar_t* name) {
-    NICs a{};
-    a.nic = nic;
-    CopyField(a.nicname, name);
-    return a;
-}
 
 std::wstring Str(const wchar_t* field) {
     return field;
@@ -226,8 +220,8 @@ LoadedProfile Loaded(int32_t nic, bool hasNic, const wchar_t* name, bool hasName
 
 class AdapterRepairTest : public ::testing::Test {
 protected:
-    std::vector<NICs> inventory = {Adapter(11, L"eth0"), Adapter(12, L"wlan0"),
-                                   Adapter(12, L"wlan1"), Adapter(13, L"wlan0")};
+    std::vector<NICs> inventory = {MakeAdapter(11, L"eth0"), MakeAdapter(12, L"wlan0"),
+                                   MakeAdapter(12, L"wlan1"), MakeAdapter(13, L"wlan0")};
 
     Profile Repaired(const LoadedProfile& loaded, bool expectRepaired) {
         const AdapterRepair repair = DecideAdapterRepair(loaded, inventory);
@@ -270,7 +264,7 @@ TEST_F(AdapterRepairTest, BothKnownStaysEvenWhenTheyBelongToDifferentAdapters) {
 }
 
 TEST_F(AdapterRepairTest, StandInsNeverMatchAnAdapterCarryingThem) {
-    inventory = {Adapter(5, L"eth0"), Adapter(-1, L"No Friend name")};
+    inventory = {MakeAdapter(5, L"eth0"), MakeAdapter(-1, L"No Friend name")};
     const Profile p = Repaired(Loaded(0, false, nullptr, false), true);
     EXPECT_EQ(p.nic, 5);
     EXPECT_EQ(Str(p.nicname), L"eth0");
@@ -309,7 +303,7 @@ TEST(ReadConfiguration, SectionsInFileOrderOptionsInAnyCase) {
     ini.Set(kOptionsSection, {{L"language", L"kor"}});
     const std::vector<std::wstring> names = {L"B", L" vorlip_BASIC_information ",
                                              L"VorlIP_Basic_Informations", L"A"};
-    const std::vector<NICs> inventory = {Adapter(11, L"eth0")};
+    const std::vector<NICs> inventory = {MakeAdapter(11, L"eth0")};
     Options options;
     const LoadedConfiguration config = ReadConfiguration(ini, names, inventory, options);
     ASSERT_EQ(config.profiles.size(), 3u);
@@ -325,7 +319,7 @@ TEST(ReadConfiguration, RepairedProfilesComeBackRepairedAndAsk) {
     FakeIni ini;
     ini.Set(L"Lab", {{L"nicname", L"wlan0"}});
     const std::vector<std::wstring> names = {L"Lab"};
-    const std::vector<NICs> inventory = {Adapter(11, L"eth0"), Adapter(12, L"wlan0")};
+    const std::vector<NICs> inventory = {MakeAdapter(11, L"eth0"), MakeAdapter(12, L"wlan0")};
     Options options;
     const LoadedConfiguration config = ReadConfiguration(ini, names, inventory, options);
     ASSERT_EQ(config.profiles.size(), 1u);

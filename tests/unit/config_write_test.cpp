@@ -16,13 +16,9 @@ namespace {
 using namespace std::string_literals;
 
 Profile StaticProfile(const wchar_t* title) {
-    Profile p{};
-    CopyField(p.title, title);
-    p.nic = 11;
+    Profile p = MakeProfile(title, 11, L"Local Area Connection", false);
     p.metric = 5;
-    CopyField(p.nicname, L"Local Area Connection");
-    SetAddresses(p, L"192.168.10.25", L"255.255.255.0", L"0.0.0.0", L"192.168.10.2", L"0.0.0.0");
-    CopyField(p.printer, L"Do not change Printer");
+    CopyField(p.gateway, kNoAddress);
     return p;
 }
 
@@ -146,10 +142,7 @@ TEST(ConfigWriter, ContentReadsBackUnchanged) {
         ini.Set(section.name, section.entries);
         names.push_back(section.name);
     }
-    NICs adapter{};
-    adapter.nic = 11;
-    CopyField(adapter.nicname, L"Local Area Connection");
-    const std::vector<NICs> inventory = {adapter};
+    const std::vector<NICs> inventory = {MakeAdapter(11, L"Local Area Connection")};
     Options read;
     const LoadedConfiguration config = ReadConfiguration(ini, names, inventory, read);
 
@@ -180,8 +173,7 @@ TEST(ConfigWriter, NotSavedMessageNamesTheFileAndTheSystemsReason) {
 // file may hold other profiles at other positions by now.
 TEST(ConfigWriter, ChangesFindTheirProfileByTitle) {
     const auto titled = [](const wchar_t* title, int32_t nic) {
-        Profile p{};
-        CopyField(p.title, title);
+        Profile p = TitledProfile(title);
         p.nic = nic;
         return p;
     };

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/MaskRegion.h"
+#include "platform/MaskRegion.h"
 
 namespace {
 

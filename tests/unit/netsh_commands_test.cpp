@@ -80,10 +80,8 @@ TEST(NetshCommands, StaticDnsRunsTheSecondaryOnlyWhenThereIsOne) {
 }
 
 TEST(NetshCommands, CopyProfileTakesAddressesOnlyWhereDhcpIsOff) {
-    NICs record{};
-    record.nic = 7;
+    NICs record = MakeAdapter(7, L"vorl-lan");
     record.metric = 3;
-    CopyField(record.nicname, L"vorl-lan");
     SetAddresses(record, L"10.77.1.50", L"255.255.0.0", L"10.77.1.1", L"10.77.1.53", L"10.77.1.54");
 
     NetworkTarget t;

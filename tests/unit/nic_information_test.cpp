@@ -7,9 +7,7 @@
 namespace {
 
 NICs Adapter(int operstatus, int dhcpip, int dhcpdns) {
-    NICs a{};
-    a.nic = 7;
-    CopyField(a.nicname, L"Ethernet");
+    NICs a = MakeAdapter(7, L"Ethernet");
     a.operstatus = operstatus;
     a.dhcpip = dhcpip;
     a.dhcpdns = dhcpdns;

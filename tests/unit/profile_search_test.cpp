@@ -1,19 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <vector>
 
+#include "support/Records.h"
 #include "ui/ProfileSearch.h"
 
 namespace {
 
 std::vector<Profile> Titled(std::initializer_list<const wchar_t*> titles) {
     std::vector<Profile> profiles;
-    for (const wchar_t* title : titles) {
-        Profile p{};
-        std::wcsncpy(p.title, title, 511);
-        profiles.push_back(p);
-    }
+    for (const wchar_t* title : titles) profiles.push_back(TitledProfile(title));
     return profiles;
 }
 

@@ -4,16 +4,11 @@
 #include <vector>
 
 #include "net/AddressText.h"
+#include "support/Records.h"
 #include "ui/LanguageTexts.h"
 #include "ui/TrayMenuModel.h"
 
 namespace {
-
-Profile Titled(const wchar_t* title) {
-    Profile p{};
-    CopyField(p.title, title);
-    return p;
-}
 
 // The list as a configuration load leaves it.
 void Fill(TrayMenuModel& menu, const std::vector<Profile>& profiles) {
@@ -25,7 +20,8 @@ void Fill(TrayMenuModel& menu, const std::vector<Profile>& profiles) {
 
 TEST(TrayMenuModel, LoadBuildsTitlesSeparatorExit) {
     TrayMenuModel menu;
-    const std::vector<Profile> profiles = {Titled(L"A"), Titled(L"B"), Titled(L"C")};
+    const std::vector<Profile> profiles = {TitledProfile(L"A"), TitledProfile(L"B"),
+                                           TitledProfile(L"C")};
     Fill(menu, profiles);
     Fill(menu, profiles);  // a reload starts the ids again
     const std::vector<tagPrivateMenus>& m = menu.Menus();
@@ -51,7 +47,7 @@ TEST(TrayMenuModel, LoadBuildsTitlesSeparatorExit) {
 TEST(TrayMenuModel, EveryIdHandedOutIsRouted) {
     TrayMenuModel menu;
     std::vector<Profile> profiles;
-    for (int i = 0; i < 300; ++i) profiles.push_back(Titled(std::to_wstring(i).c_str()));
+    for (int i = 0; i < 300; ++i) profiles.push_back(TitledProfile(std::to_wstring(i).c_str()));
     Fill(menu, profiles);
     EXPECT_EQ(menu.Menus()[100].nId, 1901);
     EXPECT_EQ(menu.Menus().back().nId, 2102) << "2048 is the separator's";
@@ -69,7 +65,7 @@ TEST(TrayMenuModel, EveryIdHandedOutIsRouted) {
 
     // After a reload with fewer profiles the reserved span still answers ("Wrong menu!"), ids
     // beyond it no longer do.
-    Fill(menu, {Titled(L"A")});
+    Fill(menu, {TitledProfile(L"A")});
     EXPECT_TRUE(menu.IsRoutedId(1901));
     EXPECT_EQ(ResolveTrayChoice(menu, 1901, profiles).kind, TrayChoice::WrongMenu);
     EXPECT_FALSE(menu.IsRoutedId(1902));
@@ -99,13 +95,13 @@ TEST(TrayMenuModel, EveryEntryActsForEveryProfileCount) {
             }
         }
         ASSERT_EQ(nProfile, count);
-        profiles.push_back(Titled((L"P" + std::to_wstring(count)).c_str()));
+        profiles.push_back(TitledProfile((L"P" + std::to_wstring(count)).c_str()));
     }
 }
 
 TEST(TrayMenuModel, MenuReadsFirstEntryTitlesSeparatorExit) {
     TrayMenuModel menu;
-    Fill(menu, {Titled(L"Office"), Titled(L"VorlTray_Seperator")});
+    Fill(menu, {TitledProfile(L"Office"), TitledProfile(L"VorlTray_Seperator")});
     const std::vector<TrayMenuLine> expected = {
         {false, 1136, L"메인 창 띄우기"},     {true, 2048, L""}, {false, 1801, L"Office"},
         {false, 1802, L"VorlTray_Seperator"}, {true, 2048, L""}, {false, 1803, L"Exit"},
@@ -123,8 +119,8 @@ TEST(TrayMenuModel, MenuReadsFirstEntryTitlesSeparatorExit) {
 
 TEST(TrayMenuModel, ChoiceIsFoundByExactTitle) {
     TrayMenuModel menu;
-    std::vector<Profile> profiles = {Titled(L"home"), Titled(L"Home"), Titled(L"Home"),
-                                     Titled(L"Exit")};
+    std::vector<Profile> profiles = {TitledProfile(L"home"), TitledProfile(L"Home"),
+                                     TitledProfile(L"Home"), TitledProfile(L"Exit")};
     Fill(menu, profiles);
 
     TrayChoice c = ResolveTrayChoice(menu, 1802, profiles);

@@ -12,6 +12,7 @@
 #include "config/IniText.h"
 #include "config/SectionNames.h"
 #include "platform/PrivateProfile.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -109,12 +110,7 @@ TEST(IniText, AnswersAsThePrivateProfileFunctionsOnACorpus) {
                               std::to_wstring(::GetCurrentProcessId()) + L".ini";
     for (const auto& [label, bytes] : Corpus()) {
         SCOPED_TRACE(label);
-        const HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                           FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        ::CloseHandle(hFile);
+        ASSERT_TRUE(WriteFileBytes(path, bytes));
         ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
 
         const platform::IniSectionList list(path);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "support/FileBytes.h"
 #include "update/UpdateCheck.h"
 
 namespace {
@@ -18,13 +19,6 @@ std::wstring ServerDir() {
     wchar_t buffer[MAX_PATH * 2] = {};
     ::GetEnvironmentVariableW(L"VORLIP_UPDATE_DIR", buffer, MAX_PATH * 2);
     return buffer;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    if (FILE* f = _wfopen(path.c_str(), L"wb")) {
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
-    }
 }
 
 // Tells the server what to answer (body, notfound, slow, silent or closed).

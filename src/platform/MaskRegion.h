@@ -1,6 +1,6 @@
 // The busy window's outline: pixel rows of a colour-keyed mask turned into rectangles, one per
-// run of pixels that are not the key colour. The GDI side (ProcessingDlg.cpp) reads the pixels
-// and turns the rectangles into a region.
+// run of pixels that are not the key colour. Plain code; the GDI side (BitmapRegion.cpp) reads
+// the pixels and turns the rectangles into a region.
 #pragma once
 
 #include <cstddef>

@@ -1,24 +1,18 @@
-// Applying a profile against the real system calls: the command runner with a recording netsh
-// stand-in, the spooler with the CUPS queues the test runner creates (tools/rig/cups.sh start
-// vorl-office vorl-home vorl-lab), and the browser's configuration-script value.
+// The apply's command runner against real processes: a recording netsh stand-in in the system
+// folder, and recorders planted where only the system's netsh may be looked for.
 #include <windows.h>
-#include <winspool.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "apply/AutoConfigScript.h"
-#include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
-#include "apply/PrinterRules.h"
-#include "platform/Registry.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -31,24 +25,6 @@ std::wstring ExeFolder() {
 
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::string bytes;
-    if (FILE* f = _wfopen(path.c_str(), L"rb")) {
-        char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes.append(chunk, n);
-        std::fclose(f);
-    }
-    return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
 }
 
 std::string Narrow(const std::wstring& text) {
@@ -105,16 +81,18 @@ public:
                           << Narrow(recorder);
             return false;
         }
-        WriteFileBytes(Path(L"netsh.delay"), std::to_string(nDelayMs));
-        return ::CopyFileW(shim.c_str(), Path(L"netsh.exe").c_str(), FALSE) &&
+        return WriteFileBytes(Path(L"netsh.delay"), std::to_string(nDelayMs)) &&
+               ::CopyFileW(shim.c_str(), Path(L"netsh.exe").c_str(), FALSE) &&
                ::CopyFileW(recorder.c_str(), Path(L"netsh-standin.exe").c_str(), FALSE);
     }
 
     // A netsh.exe that is no program at all: CreateProcessW refuses to start it.
-    void InstallBroken() { WriteFileBytes(Path(L"netsh.exe"), "not a program\n"); }
+    void InstallBroken() { ASSERT_TRUE(WriteFileBytes(Path(L"netsh.exe"), "not a program\n")); }
 
     // Every call ends with this status.
-    void FailWith(int nStatus) { WriteFileBytes(Path(L"netsh.fail"), std::to_string(nStatus)); }
+    void FailWith(int nStatus) {
+        ASSERT_TRUE(WriteFileBytes(Path(L"netsh.fail"), std::to_string(nStatus)));
+    }
 
     std::vector<NetshCall> Calls() const {
         std::vector<NetshCall> calls;
@@ -362,183 +340,4 @@ TEST(ApplyRunner, StartsIdleAndStops) {
     changer.Stop();
     EXPECT_EQ(changer.m_nRun.load(), 0);
     EXPECT_FALSE(changer.m_pThread.joinable());
-}
-
-// ---- Printers: three CUPS queues, vorl-office the default ----
-
-namespace {
-
-class Printers : public ::testing::Test {
-protected:
-    // Leaves the default as the fixture made it, whatever a test changed.
-    void TearDown() override { ::SetDefaultPrinterW(L"vorl-office"); }
-
-    static int PositionOf(const CEnumPrinters& printers, const wchar_t* name) {
-        const auto it = std::find(printers.m_lstNames.begin(), printers.m_lstNames.end(), name);
-        return it == printers.m_lstNames.end() ? -1
-                                               : static_cast<int>(it - printers.m_lstNames.begin());
-    }
-};
-
-}  // namespace
-
-// The list is read by name only (the level that opens no printer) and holds every queue.
-TEST_F(Printers, ListsTheQueuesByName) {
-    const CEnumPrinters printers;
-    ASSERT_EQ(printers.m_nPrinters, 3);
-    ASSERT_EQ(printers.m_lstNames.size(), 3u);
-    for (const wchar_t* name : {L"vorl-office", L"vorl-home", L"vorl-lab"}) {
-        const int i = PositionOf(printers, name);
-        ASSERT_GE(i, 0) << Narrow(name);
-        EXPECT_EQ(printers.GetPrinterName(i), name);
-    }
-    EXPECT_EQ(printers.GetPrinterName(3), L"Error");
-    const std::vector<std::wstring> entries = PrinterListEntries(printers.m_lstNames);
-    ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries.back(), L"Do not change Printer");
-}
-
-TEST_F(Printers, DefaultPrinterIsTheCupsDefault) {
-    wchar_t buffer[CEnumPrinters::kDefaultNameCapacity] = {};
-    ASSERT_EQ(CEnumPrinters::GetDefaultPrinterName(buffer), 1);
-    EXPECT_STREQ(buffer, L"vorl-office");
-    EXPECT_EQ(CEnumPrinters::DefaultPrinterName(), L"vorl-office");
-}
-
-TEST_F(Printers, SelectedEntryBecomesTheDefaultAndTheLastEntryLeavesIt) {
-    const CEnumPrinters printers;
-    const int nEntries = printers.m_nPrinters + 1;
-    const int lab = PositionOf(printers, L"vorl-lab");
-    ASSERT_GE(lab, 0);
-
-    EXPECT_EQ(printers.SetDefaultPrinterFromList(lab, nEntries), 1);
-    wchar_t buffer[MAX_PATH] = {};
-    DWORD nSize = MAX_PATH;
-    ASSERT_TRUE(::GetDefaultPrinterW(buffer, &nSize));
-    EXPECT_STREQ(buffer, L"vorl-lab");
-    // Showing the current information now selects the new default.
-    EXPECT_EQ(DefaultPrinterPosition(printers.m_lstNames, CEnumPrinters::DefaultPrinterName()),
-              lab);
-
-    EXPECT_EQ(printers.SetDefaultPrinterFromList(nEntries - 1, nEntries), 0);
-    EXPECT_EQ(printers.SetDefaultPrinterFromList(-1, nEntries), 0);
-    EXPECT_EQ(CEnumPrinters::DefaultPrinterName(), L"vorl-lab");
-}
-
-// ---- AutoConfig: HKCU\...\Internet Settings, value AutoConfigURL ----
-
-namespace {
-
-class AutoConfig : public ::testing::Test {
-protected:
-    void SetUp() override {
-        DWORD cb = 0;
-        m_bHadValue =
-            platform::ReadRegText(HKEY_CURRENT_USER, kInternetSettingsKey, kAutoConfigUrlValue,
-                                  m_saved, cb) == platform::RegRead::Ok;
-        m_cbSaved = cb;
-    }
-    void TearDown() override {
-        if (!m_bHadValue) {
-            ClearAutoConfigScript();
-            return;
-        }
-        HKEY hKey = nullptr;
-        ::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &hKey);
-        ::RegSetValueExW(hKey, kAutoConfigUrlValue, 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(m_saved.c_str()), m_cbSaved);
-        ::RegCloseKey(hKey);
-    }
-
-    // The value as stored: false when it is missing.
-    static bool RawValue(DWORD& type, DWORD& cbSize) {
-        HKEY hKey = nullptr;
-        if (::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_READ, &hKey)) {
-            return false;
-        }
-        cbSize = 0;
-        const LONG result =
-            ::RegQueryValueExW(hKey, kAutoConfigUrlValue, nullptr, &type, nullptr, &cbSize);
-        ::RegCloseKey(hKey);
-        return result == ERROR_SUCCESS;
-    }
-
-    // The program counts 2 bytes per character and no terminator; the registry (Wine's, like
-    // Windows') adds the terminator it finds right after such string data.
-    static bool SizeOfText(DWORD cbSize, size_t nChars) {
-        return cbSize == nChars * sizeof(wchar_t) || cbSize == (nChars + 1) * sizeof(wchar_t);
-    }
-
-    static void StoreWithTerminator(const std::wstring& text) {
-        HKEY hKey = nullptr;
-        ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_WRITE, &hKey),
-                  ERROR_SUCCESS);
-        ::RegSetValueExW(hKey, kAutoConfigUrlValue, 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-        ::RegCloseKey(hKey);
-    }
-
-    bool m_bHadValue = false;
-    std::wstring m_saved;
-    DWORD m_cbSaved = 0;
-};
-
-}  // namespace
-
-TEST_F(AutoConfig, SetStoresTheUrlWithoutTerminatorAndClearRemovesIt) {
-    const std::wstring url = L"http://proxy.example/proxy.pac";
-    ASSERT_EQ(SetAutoConfigScript(url), 1);
-    DWORD type = 0, cbSize = 0;
-    ASSERT_TRUE(RawValue(type, cbSize));
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_TRUE(SizeOfText(cbSize, url.size())) << cbSize;
-    AutoConfigScript loaded = LoadAutoConfigScript();
-    EXPECT_EQ(loaded.state, AutoConfigScript::State::Set);
-    EXPECT_EQ(loaded.text, url);
-
-    EXPECT_EQ(ClearAutoConfigScript(), 1);
-    EXPECT_FALSE(RawValue(type, cbSize));
-    loaded = LoadAutoConfigScript();
-    EXPECT_EQ(loaded.state, AutoConfigScript::State::EmptyOrMissing);
-    EXPECT_TRUE(loaded.text.empty());
-    // Clearing what is already gone still succeeds.
-    EXPECT_EQ(ClearAutoConfigScript(), 1);
-}
-
-TEST_F(AutoConfig, EmptyUrlLeavesAValueOfSizeZeroThatReadsAsNoScript) {
-    ASSERT_EQ(SetAutoConfigScript(L""), 1);
-    DWORD type = 0, cbSize = 99;
-    ASSERT_TRUE(RawValue(type, cbSize));
-    EXPECT_EQ(cbSize, 0u);
-    EXPECT_EQ(LoadAutoConfigScript().state, AutoConfigScript::State::EmptyOrMissing);
-}
-
-TEST_F(AutoConfig, LongUrlIsStoredCutTo1023Characters) {
-    const std::wstring url = L"http://p/" + std::wstring(1491, L'x');
-    ASSERT_EQ(url.size(), 1500u);
-    ASSERT_EQ(SetAutoConfigScript(url), 1);
-    DWORD type = 0, cbSize = 0;
-    ASSERT_TRUE(RawValue(type, cbSize));
-    EXPECT_TRUE(SizeOfText(cbSize, 1023)) << cbSize;
-    EXPECT_EQ(LoadAutoConfigScript().text, url.substr(0, 1023));
-}
-
-TEST_F(AutoConfig, ValueWrittenWithTerminatorByOthersLoadsWithoutIt) {
-    StoreWithTerminator(L"http://wpad/wpad.dat");
-    const AutoConfigScript loaded = LoadAutoConfigScript();
-    EXPECT_EQ(loaded.state, AutoConfigScript::State::Set);
-    EXPECT_EQ(loaded.text, L"http://wpad/wpad.dat");
-}
-
-TEST(AutoConfigRegistry, MissingKeyIsNeitherCreatedNorWritten) {
-    const std::wstring key = L"Software\\VorlIP-test-no-such-key";
-    EXPECT_FALSE(platform::WriteRegTextUnterminated(HKEY_CURRENT_USER, key, L"v", L"text"));
-    EXPECT_FALSE(platform::DeleteRegValue(HKEY_CURRENT_USER, key, L"v"));
-    std::wstring text;
-    DWORD cbSize = 0;
-    EXPECT_EQ(platform::ReadRegText(HKEY_CURRENT_USER, key, L"v", text, cbSize),
-              platform::RegRead::KeyMissing);
-    HKEY hKey = nullptr;
-    EXPECT_NE(::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &hKey), ERROR_SUCCESS);
 }

@@ -1,4 +1,4 @@
-#include "ui/MaskRegion.h"
+#include "platform/MaskRegion.h"
 
 #include <algorithm>
 
