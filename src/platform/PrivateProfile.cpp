@@ -302,8 +302,8 @@ std::shared_ptr<const std::vector<IniTextSection>> ReadIniFile(const std::wstrin
 
 std::shared_ptr<const std::vector<IniTextSection>> ReadIniFileOrNull(const std::wstring& path) {
     std::string bytes;
-    const DWORD dwError =
-        path.empty() ? static_cast<DWORD>(ERROR_PATH_NOT_FOUND) : ReadConfigurationBytes(path, bytes);
+    const DWORD dwError = path.empty() ? static_cast<DWORD>(ERROR_PATH_NOT_FOUND)
+                                       : ReadConfigurationBytes(path, bytes);
     if (dwError != ERROR_SUCCESS) {
         ::SetLastError(dwError);
         return nullptr;

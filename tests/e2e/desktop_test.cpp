@@ -251,8 +251,8 @@ TEST(Terminate, ChoicesCancelHideTerminate) {
 }
 
 // While the search window asks for a title, close requests open one terminate dialog however
-// often they come; Escape (Cancel) leaves the main window usable; "Terminate Program" ends the program
-// cleanly once the search window's question has been answered, not before.
+// often they come; Escape (Cancel) leaves the main window usable; "Terminate Program" ends the
+// program cleanly once the search window's question has been answered, not before.
 TEST(Terminate, OneDialogForEveryRequestAndTheEndWaitsForTheSearchWindow) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
