@@ -25,40 +25,40 @@ HRESULT OpenRootFolder(com::Ptr<ITaskService>& service, com::Ptr<ITaskFolder>& f
     return service->GetFolder(root, folder.Out());
 }
 
+// Connects to the scheduler inside a COM apartment kept for the call and hands its root folder to
+// change, which gives the change's result; a failure to connect is kept apart from it.
+template <typename Change>
+TaskChange WithRootFolder(Change change) {
+    TaskChange result;
+    const com::Apartment apartment;
+    if (FAILED(result.hrConnect = apartment.Status())) return result;
+    com::AllowImpersonation();
+    com::Ptr<ITaskService> service;
+    com::Ptr<ITaskFolder> folder;
+    if (FAILED(result.hrConnect = OpenRootFolder(service, folder))) return result;
+    result.hrChange = change(*folder);
+    return result;
+}
+
 }  // namespace
 
 TaskChange RegisterTask(const std::wstring& name, const std::wstring& xml) {
-    TaskChange change;
-    const com::Apartment apartment;
-    if (FAILED(change.hrConnect = apartment.Status())) return change;
-    com::AllowImpersonation();
-    com::Ptr<ITaskService> service;
-    com::Ptr<ITaskFolder> folder;
-    if (FAILED(change.hrConnect = OpenRootFolder(service, folder))) return change;
-    const com::Bstr taskName(name.c_str());
-    const com::Bstr definition(xml.c_str());
-    if (!taskName || !definition) {
-        change.hrChange = E_OUTOFMEMORY;
-        return change;
-    }
-    const VARIANT none = com::EmptyVariant();
-    com::Ptr<IRegisteredTask> task;
-    change.hrChange = folder->RegisterTask(taskName, definition, TASK_CREATE_OR_UPDATE, none, none,
-                                           TASK_LOGON_INTERACTIVE_TOKEN, none, task.Out());
-    return change;
+    return WithRootFolder([&](ITaskFolder& folder) -> HRESULT {
+        const com::Bstr taskName(name.c_str());
+        const com::Bstr definition(xml.c_str());
+        if (!taskName || !definition) return E_OUTOFMEMORY;
+        const VARIANT none = com::EmptyVariant();
+        com::Ptr<IRegisteredTask> task;
+        return folder.RegisterTask(taskName, definition, TASK_CREATE_OR_UPDATE, none, none,
+                                   TASK_LOGON_INTERACTIVE_TOKEN, none, task.Out());
+    });
 }
 
 TaskChange DeleteTask(const std::wstring& name) {
-    TaskChange change;
-    const com::Apartment apartment;
-    if (FAILED(change.hrConnect = apartment.Status())) return change;
-    com::AllowImpersonation();
-    com::Ptr<ITaskService> service;
-    com::Ptr<ITaskFolder> folder;
-    if (FAILED(change.hrConnect = OpenRootFolder(service, folder))) return change;
-    const com::Bstr taskName(name.c_str());
-    change.hrChange = taskName ? folder->DeleteTask(taskName, 0) : E_OUTOFMEMORY;
-    return change;
+    return WithRootFolder([&](ITaskFolder& folder) -> HRESULT {
+        const com::Bstr taskName(name.c_str());
+        return taskName ? folder.DeleteTask(taskName, 0) : E_OUTOFMEMORY;
+    });
 }
 
 std::wstring CurrentUserId() {
