@@ -36,7 +36,7 @@ TaskChange WithRootFolder(Change change) {
     com::Ptr<ITaskService> service;
     com::Ptr<ITaskFolder> folder;
     if (FAILED(result.hrConnect = OpenRootFolder(service, folder))) return result;
-    result.hrChange = change(*folder);
+    result.hrChange = change(*folder.Get());
     return result;
 }
 
