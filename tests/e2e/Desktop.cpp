@@ -65,13 +65,15 @@ HWND FindFloatBar(const App& app) {
 bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
     HWND hMenu = nullptr;
     // A menu opened while the focus still moves from a window that just closed is cancelled at
-    // once, as on Windows; a user then clicks again, and so do we.
+    // once, as on Windows (on a busy machine only after it has shown); a user then clicks again,
+    // and so do we.
     for (int attempt = 0; attempt < 3 && !hMenu; ++attempt) {
         ::PostMessageW(s.hMain, kTrayCallback, 0, WM_RBUTTONDOWN);
         WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }, 3000);
+        Pause(300);
+        if (hMenu && !::IsWindowVisible(hMenu)) hMenu = nullptr;
     }
     if (!hMenu) return false;
-    Pause(200);
     if (!screenshot.empty()) SaveScreenshot(screenshot);
     for (int i = 0; i < nDown; ++i) {
         ::PostMessageW(hMenu, WM_KEYDOWN, VK_DOWN, 1);
