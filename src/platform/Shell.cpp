@@ -122,10 +122,33 @@ void UnregisterGlobalHotKey(HWND hWnd, int nId) {
     ::UnregisterHotKey(hWnd, nId);
 }
 
+namespace {
+// Whether anything follows the program's name, which ends at its closing quote or at the first
+// blank, as the shell's splitter reads it. Nearly every start has nothing there; skipping the
+// splitter then spares loading the shell library before the first window.
+bool HasArguments(const wchar_t* pszLine) {
+    const wchar_t* p = pszLine;
+    if (*p == L'"') {
+        for (++p; *p && *p != L'"'; ++p) {
+        }
+        if (*p) ++p;
+    } else {
+        for (; *p && *p != L' ' && *p != L'\t'; ++p) {
+        }
+    }
+    for (; *p; ++p) {
+        if (*p != L' ' && *p != L'\t') return true;
+    }
+    return false;
+}
+}  // namespace
+
 std::vector<std::wstring> CommandLineArguments() {
     std::vector<std::wstring> args;
+    const wchar_t* pszLine = ::GetCommandLineW();
+    if (!HasArguments(pszLine)) return args;
     int nArgs = 0;
-    LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
+    LPWSTR* argv = ::CommandLineToArgvW(pszLine, &nArgs);
     if (!argv) return args;
     for (int i = 1; i < nArgs; ++i) args.emplace_back(argv[i]);
     ::LocalFree(argv);
