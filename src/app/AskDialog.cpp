@@ -34,7 +34,7 @@ AskDialog::~AskDialog() {
 }
 
 BOOL AskDialog::OnInitDialog() {
-    m_bHideRequested = 0;
+    m_bHideRequested = false;
     if (!m_hPicture) {
         m_hPicture = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr),
                                                        MAKEINTRESOURCEW(IDB_TERMINATE_SIDE),
@@ -62,7 +62,7 @@ void AskDialog::ReleaseLabelFont() {
 }
 
 void AskDialog::OnHide() {
-    m_bHideRequested = 1;
+    m_bHideRequested = true;
     EndDialog(IDOK);
 }
 
@@ -71,7 +71,7 @@ void AskDialog::OnFloat() {
     if (CFloatDlg* pBar = CFloatDlg::Get(hOwner)) {
         ::ShowWindow(pBar->GetSafeHwnd(), SW_SHOWNORMAL);
     }
-    m_bHideRequested = 1;
+    m_bHideRequested = true;
     EndDialog(IDOK);
 }
 

@@ -14,7 +14,7 @@ public:
     // Set by the two hide choices; cleared each time the dialog is shown, so it describes only
     // the last showing. The dialog's result is IDOK for Terminate and both hides, IDCANCEL for
     // Cancel.
-    int m_bHideRequested = 0;
+    bool m_bHideRequested = false;
 
 protected:
     BOOL OnInitDialog() override;

@@ -92,8 +92,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     SetupIconButtons();
     ::SetWindowTextW(m_hWnd, GetWindowCaption(kLanguageEnglish).c_str());
-    g_TrayIcon.m_bHidden = 1;
-    g_TrayIcon.m_bShowMainItem = 1;
+    g_TrayIcon.m_bShowMainItem = true;
     AcceptShellMessages();
     GetNetworkInformation();
     BindFormControls();

@@ -60,8 +60,9 @@ public:
     // as they are in the file now. Reports a failure; the file is then unchanged.
     bool UpdateConfiguration(const std::function<void(std::vector<Profile>&)>& change);
     void ReportConfigurationNotSaved();
-    // Validates the form; with a record, also fills it. Shows the form's messages.
-    bool FormToProfile(Profile* pProfile, bool bTitleOptional);
+    // Checks the form and, when it passes, fills record from it. Shows the check's message and
+    // puts "1" into an empty metric box.
+    bool ValidateForm(Profile& record, bool bTitleOptional);
 
     // The form (VorlIPDlgForm.cpp).
     void ShowProfile(int nIndex);
@@ -82,9 +83,9 @@ public:
     std::unique_ptr<platform::IniSectionList> m_pIniSectionList;
     NICs m_Current{};
     int m_nSelectedNic = 0;
-    int m_bVisible = 1;
-    int m_bExpanded = 0;
-    int m_bSizeTrouble = 0;
+    bool m_bVisible = true;
+    bool m_bExpanded = false;
+    bool m_bSizeTrouble = false;
     std::unique_ptr<SearchDlg> m_pSearchDlg;
     std::unique_ptr<CHelpDlg> m_pHelpDlg;
     // The command buttons drawn by the program, in the order they are set up.
@@ -142,7 +143,6 @@ private:
     void OnChangeAll();
     // The one apply of a profile, on this window's inventory, runner, printers and busy window.
     ApplyWorkflow ApplyWork();
-    void CopyProfileToChanger(const NICs& record);
     void SelectProfilePrinter(const Profile& profile);
     void LoadAutoConfigScriptIntoForm();
 

@@ -5,7 +5,6 @@
 #include "app/VorlIPDlg.h"
 #include "apply/AutoConfigScript.h"
 #include "apply/EnumPrinters.h"
-#include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
 #include "net/AddressText.h"
@@ -52,13 +51,6 @@ void CVorlIPDlg::LoadAutoConfigScriptIntoForm() {
     CheckButton(IDC_AUTOCONF_CHECK, bSet);
 }
 
-void CVorlIPDlg::CopyProfileToChanger(const NICs& record) {
-    // While an apply runs, the apply thread reads these fields; the apply copies the form again
-    // at its start, so nothing is lost by leaving them alone meanwhile.
-    if (m_bApplying) return;
-    ::CopyProfileToChanger(record, *m_pChanger);
-}
-
 ApplyWorkflow CVorlIPDlg::ApplyWork() {
     // The busy window is made when an apply first needs it, not at start.
     CreateBusyWindow();
@@ -87,7 +79,7 @@ void CVorlIPDlg::OnChangeAll() {
     apply.ShowBusyWindow();
     Profile record{};
     std::wstring report;
-    if (FormToProfile(nullptr, true) && FormToProfile(&record, true)) {
+    if (ValidateForm(record, true)) {
         // The window stays live while the commands run and another profile may be shown
         // meanwhile; the script and the printer are taken from the form as it was now.
         const int nPrinter = ComboGetCurSel(IDC_PRINTER_LIST);

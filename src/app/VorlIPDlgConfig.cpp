@@ -80,11 +80,11 @@ ProfileForm CVorlIPDlg::GatherForm() const {
     return form;
 }
 
-bool CVorlIPDlg::FormToProfile(Profile* pProfile, bool bTitleOptional) {
-    const FormResult result = ::FormToProfile(GatherForm(), bTitleOptional);
+bool CVorlIPDlg::ValidateForm(Profile& record, bool bTitleOptional) {
+    const FormResult result = FormToProfile(GatherForm(), bTitleOptional);
     if (result.resetMetricText) SetItemText(IDC_METRIC, L"1");
     if (!result.message.empty()) ReportMessage(result.message);
-    if (result.ok && pProfile) *pProfile = result.profile;
+    if (result.ok) record = result.profile;
     return result.ok;
 }
 
@@ -94,7 +94,7 @@ void CVorlIPDlg::SaveProfile() {
         return;
     }
     Profile record{};
-    if (!FormToProfile(&record, false)) return;
+    if (!ValidateForm(record, false)) return;
     // When the file cannot be written the form keeps what the user typed, to try again.
     if (!UpdateConfiguration([&](std::vector<Profile>& list) { PutProfile(list, record); })) {
         return;

@@ -26,13 +26,14 @@ void CVorlIPDlg::HideToTray() {
         ::ShowWindow(m_pSearchDlg->GetSafeHwnd(), SW_HIDE);
     }
     ::ShowWindow(m_hWnd, SW_HIDE);
-    m_bVisible = 0;
+    m_bVisible = false;
 }
 
+// The icon and its menu exist only while the window is hidden; should an icon the shell would not
+// remove outlive that, showing the window again tries once more to remove it.
 void CVorlIPDlg::ShowFromTray() {
-    if (!g_TrayIcon.m_bHidden) return;
     ::ShowWindow(m_hWnd, SW_SHOW);
-    m_bVisible = 1;
+    m_bVisible = true;
     g_TrayIcon.RemoveTrayIcon(m_hWnd);
 }
 
@@ -45,7 +46,7 @@ void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
     if (lMouseMessage != WM_RBUTTONDOWN) return;
     POINT pt = {};
     ::GetCursorPos(&pt);
-    g_TrayIcon.ShowTrayMenu(m_hWnd, pt.x, pt.y);
+    g_TrayIcon.ShowTrayMenu(m_hWnd, pt.x, pt.y, !m_bVisible);
 }
 
 void CVorlIPDlg::OnTrayEntry(int nId) {
@@ -72,9 +73,7 @@ void CVorlIPDlg::OnGlobalHotKey(int, UINT uModifiers, UINT uKey) {
     if (m_bVisible) {
         HideToTray();
     } else {
-        ::ShowWindow(m_hWnd, SW_SHOW);
-        m_bVisible = 1;
-        g_TrayIcon.RemoveTrayIcon(m_hWnd);
+        ShowFromTray();
     }
 }
 
@@ -85,7 +84,7 @@ void CVorlIPDlg::AcceptShellMessages() {
 
 void CVorlIPDlg::OnTaskbarCreated() {
     // The old notification area took our icon with it.
-    g_TrayIcon.m_bIconShown = 0;
+    g_TrayIcon.m_bIconShown = false;
     if (!m_bVisible) g_TrayIcon.AddTrayIcon(m_hWnd);
 }
 
@@ -137,7 +136,7 @@ void CVorlIPDlg::SetChangeForce() {
 
 void CVorlIPDlg::FixWindowSize() {
     const platform::ScreenDpi dpi = platform::GetScreenDpi();
-    m_bSizeTrouble = 1;
+    m_bSizeTrouble = true;
     const PixelSize size = SizeTroubleWindowSize(dpi.x);
     PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
     win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));

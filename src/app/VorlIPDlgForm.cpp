@@ -1,8 +1,10 @@
-// The main window's form: putting a profile or an adapter's live settings into the controls, and
-// the enable rules between them.
+// The main window's form: putting a profile or an adapter's live settings into the controls (and
+// into the changer's target while no apply runs), and the enable rules between them.
 #include "app/VorlIPDlg.h"
 #include "app/WindowPlacement.h"
 #include "apply/EnumPrinters.h"
+#include "apply/NetshCommands.h"
+#include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
@@ -40,7 +42,9 @@ void CVorlIPDlg::ShowProfile(int nIndex) {
     SetIp(IDC_DNS2, m_Current.dns2);
     UpdateAddressControls();
     OnAutoConfigCheck();
-    CopyProfileToChanger(m_Current);
+    // While an apply runs, its thread reads the changer's fields; the apply copies its record in
+    // at its start, so nothing is lost by leaving them alone meanwhile.
+    if (!m_bApplying) CopyProfileToChanger(m_Current, *m_pChanger);
     UpdateNicInformation();
     if (nIndex >= 0) {
         const Profile& profile = profiles[static_cast<size_t>(nIndex)];
@@ -157,7 +161,7 @@ void CVorlIPDlg::ToggleExpand() {
     const int nDpi = platform::GetScreenDpi().x;
     m_bExpanded = !m_bExpanded;
     SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
-    const PixelSize size = ExpandSizeFor(nDpi, m_bSizeTrouble != 0, m_bExpanded != 0);
+    const PixelSize size = ExpandSizeFor(nDpi, m_bSizeTrouble, m_bExpanded);
     ResizeKeepingCorner(m_hWnd, size.cx, size.cy);
 }
 

@@ -62,7 +62,7 @@ bool AddressTook(const NetworkTarget& asked, const NICs& adapter) {
 }
 
 AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inventory) {
-    if (asked.m_bDhcpIp != 0) return AddressCheck::NotCompared;
+    if (asked.m_bDhcpIp) return AddressCheck::NotCompared;
     const int nPosition = AdapterPosition(inventory, asked.m_strNicName);
     if (nPosition < 0) return AddressCheck::NotYet;
     const NICs& adapter = inventory[static_cast<size_t>(nPosition)];
@@ -71,7 +71,7 @@ AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inve
 }
 
 bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results) {
-    if (asked.m_bDhcpIp != 0 || results.empty()) return false;
+    if (asked.m_bDhcpIp || results.empty()) return false;
     const CommandResult& address = results.front();
     return address.outcome == CommandOutcome::Exited && address.exitCode == 0;
 }
@@ -80,7 +80,7 @@ std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inven
                          const std::vector<CommandResult>& results, int language) {
     const int nPosition = AdapterPosition(inventory, asked.m_strNicName);
     const NICs* pAdapter = nPosition >= 0 ? &inventory[static_cast<size_t>(nPosition)] : nullptr;
-    const bool bStatic = asked.m_bDhcpIp == 0;
+    const bool bStatic = !asked.m_bDhcpIp;
     const bool bNotTaken = CheckAddress(asked, inventory) == AddressCheck::NotYet;
     const bool bTimedOut = std::any_of(results.begin(), results.end(), [](const auto& r) {
         return r.outcome == CommandOutcome::TimedOut;

@@ -8,7 +8,7 @@ constexpr wchar_t kDnsNoValidation[] = L" validate=no";
 
 std::wstring AddressCommandLine(const NetworkTarget& target) {
     std::wstring line = L"netsh interface ip set address name=\"" + target.m_strNicName + L"\"";
-    if (target.m_bDhcpIp != 0) return line + L" source=dhcp";
+    if (target.m_bDhcpIp) return line + L" source=dhcp";
     line += L" source=static addr=" + target.m_strIp + L" mask=" + target.m_strMask;
     if (target.m_strGateway == kNoAddress) return line;
     return line + L" gateway=" + target.m_strGateway + L" gwmetric=" +
@@ -19,7 +19,7 @@ bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line)
     const std::wstring name = L"name=\"" + target.m_strNicName + L"\"";
     if (nIndex == 0) {
         line = kDnsCommandPrefix;
-        if (target.m_bDhcpDns != 0) {
+        if (target.m_bDhcpDns) {
             line += L"set dns " + name + L" dhcp";
         } else {
             // A blank primary field arrives as "0.0.0.0" and is sent like any other address.
@@ -28,7 +28,7 @@ bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line)
         }
         return true;
     }
-    if (target.m_bDhcpDns != 0 || target.m_strDns[1] == kNoAddress) return false;
+    if (target.m_bDhcpDns || target.m_strDns[1] == kNoAddress) return false;
     line = kDnsCommandPrefix + (L"add dns " + name + L" " + target.m_strDns[1] + kDnsNoValidation);
     return true;
 }
@@ -46,8 +46,8 @@ void CopyProfileToChanger(const NICs& record, NetworkTarget& target) {
     target.m_nNicIndex = record.nic;
     target.m_strNicName = record.nicname;
     target.m_nMetric = record.metric;
-    target.m_bDhcpIp = record.dhcpip == 1 ? 1 : 0;
-    target.m_bDhcpDns = record.dhcpdns == 1 ? 1 : 0;
+    target.m_bDhcpIp = record.dhcpip == 1;
+    target.m_bDhcpDns = record.dhcpdns == 1;
     if (record.dhcpip == 0) {
         target.m_strIp = record.ip;
         target.m_strMask = record.subnet;

@@ -18,8 +18,8 @@ struct NetworkTarget {
     std::wstring m_strMask;
     std::wstring m_strGateway;  // "0.0.0.0" means no gateway
     std::wstring m_strDns[2];   // "0.0.0.0" as the secondary means none
-    int32_t m_bDhcpIp = 1;
-    int32_t m_bDhcpDns = 1;
+    bool m_bDhcpIp = true;
+    bool m_bDhcpDns = true;
     int32_t m_nMetric = 1;
 };
 

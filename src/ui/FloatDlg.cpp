@@ -54,7 +54,7 @@ void CFloatDlg::Release() {
 }
 
 void CFloatDlg::Shutdown() {
-    m_bStop = 1;
+    m_bStop = true;
     m_stop.Set();
     m_worker.Join();
     DestroyWindow();

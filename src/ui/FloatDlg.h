@@ -45,7 +45,7 @@ private:
     HBRUSH m_hBackground = nullptr;
     win::WorkerThread m_worker;
     win::ManualResetEvent m_stop;
-    std::atomic<int> m_bStop{0};
+    std::atomic<bool> m_bStop{false};
     // The address the label shows, packed as the worker posts it; kNothingShown (no packed
     // address reaches it) until the first successful lookup has reached the label.
     static constexpr uint64_t kNothingShown = uint64_t{1} << 32;

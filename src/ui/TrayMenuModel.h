@@ -1,6 +1,7 @@
 // The entries of the tray icon's popup menu below its fixed first entry: one per profile title,
-// then a separator and "Exit". The list is rebuilt at every load of the configuration; the tray
-// class that shows the menu derives from this one.
+// then a separator and "Exit". The list is rebuilt at every load of the configuration; the menu
+// as shown puts the first entry, whose label the caller chooses, above it. The tray class that
+// shows the menu derives from this one.
 #pragma once
 
 #include <span>
@@ -63,8 +64,8 @@ public:
         return nId >= kTrayFirstEntryId && (nId <= kTrayLastEntryId || nId < m_nNextId);
     }
 
-    // The popup menu top to bottom: with bShowMainItem the first entry (its label chosen by
-    // bHidden) and a separator, then the list's entries.
+    // The popup menu top to bottom: with bShowMainItem the first entry (showing the main window
+    // when bHidden, hiding it otherwise) and a separator, then the list's entries.
     std::vector<TrayMenuLine> BuildMenu(bool bShowMainItem, bool bHidden) const;
 
 protected:

@@ -15,12 +15,13 @@ public:
     int AddTrayIcon(HWND hOwner);
     // Removes the icon: 1 when the shell removed it (m_bIconShown is then cleared), else 0.
     int RemoveTrayIcon(HWND hOwner);
-    // Shows the popup menu at screen point (x, y); the chosen command goes to hOwner.
-    void ShowTrayMenu(HWND hOwner, int x, int y);
+    // Shows the popup menu at screen point (x, y); the chosen command goes to hOwner. Whether the
+    // owner is hidden is the owner's to say, and chooses the label of the first entry.
+    void ShowTrayMenu(HWND hOwner, int x, int y, bool bOwnerHidden);
 
-    int m_bIconShown = 0;
-    int m_bHidden = 0;
-    int m_bShowMainItem = 0;
+    bool m_bIconShown = false;
+    // The menu begins with the show-main-window entry and a separator.
+    bool m_bShowMainItem = false;
 };
 
 extern VorlTrayIcon g_TrayIcon;

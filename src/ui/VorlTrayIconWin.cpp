@@ -18,20 +18,20 @@ int VorlTrayIcon::AddTrayIcon(HWND hOwner) {
     if (!platform::AddNotifyIcon(hOwner, kTrayIconId, kTrayCallbackMessage, hIcon, kTrayTooltip)) {
         return 0;
     }
-    m_bIconShown = 1;
+    m_bIconShown = true;
     return 1;
 }
 
 int VorlTrayIcon::RemoveTrayIcon(HWND hOwner) {
     if (!platform::DeleteNotifyIcon(hOwner, kTrayIconId)) return 0;
-    m_bIconShown = 0;
+    m_bIconShown = false;
     return 1;
 }
 
-void VorlTrayIcon::ShowTrayMenu(HWND hOwner, int x, int y) {
+void VorlTrayIcon::ShowTrayMenu(HWND hOwner, int x, int y, bool bOwnerHidden) {
     HMENU hMenu = ::CreatePopupMenu();
     if (!hMenu) return;
-    for (const TrayMenuLine& line : BuildMenu(m_bShowMainItem != 0, m_bHidden != 0)) {
+    for (const TrayMenuLine& line : BuildMenu(m_bShowMainItem, bOwnerHidden)) {
         if (line.bSeparator) {
             ::AppendMenuW(hMenu, MF_SEPARATOR, 0, nullptr);
         } else {
