@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "config/SectionNames.h"
+#include "platform/FileRules.h"
 #include "platform/System.h"
 
 namespace platform {

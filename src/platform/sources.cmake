@@ -1,5 +1,6 @@
 # Plain C++, built natively and for Windows.
 list(APPEND VORLIP_LOGIC_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/FileRules.cpp
      ${CMAKE_CURRENT_LIST_DIR}/MaskRegion.cpp)
 # Win32, built for Windows only.
 list(APPEND VORLIP_WIN_SOURCES
