@@ -1,6 +1,7 @@
 // The content of the configuration file as the program writes it: which sections, which keys and
-// in which order. The Win32 side writes the whole text in one go, laid out as the private-profile
-// functions lay it out, so a rewrite costs one file write instead of one update per key.
+// in which order. The store (ConfigStore) writes the whole text in one go, laid out as the
+// private-profile functions lay it out, so a rewrite costs one file write instead of one update
+// per key.
 #pragma once
 
 #include <span>
@@ -29,7 +30,7 @@ std::vector<IniEntry> OptionsEntries(const Options& options, unsigned keys = kAl
                                      bool bWithMarker = true);
 
 // The whole file: one section per profile in list order, titled by the profile, then the options
-// section. Titles that differ only in case stay separate here; the platform merges them into one
+// section. Titles that differ only in case stay separate here; the store merges them into one
 // section when they are written.
 std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profiles,
                                                   const Options& options);
@@ -39,7 +40,7 @@ std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profi
 std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
 
 // The file's text as the private-profile functions lay it out: "[name]" and "key=value" lines
-// ended by CR LF, no blank lines. Names must already be unique (the platform merges names that
+// ended by CR LF, no blank lines. Names must already be unique (the store merges names that
 // differ only in case or surrounding blanks the way key-by-key writes do).
 std::wstring RenderIniText(std::span<const IniSection> sections);
 
