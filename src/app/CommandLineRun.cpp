@@ -6,9 +6,10 @@
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
+#include "config/ConfigStore.h"
 #include "config/FormToProfile.h"
 #include "net/IPHelper.h"
-#include "platform/PrivateProfile.h"
+#include "platform/ConfigurationFile.h"
 #include "platform/SystemError.h"
 #include "ui/ProcessingDlg.h"
 #include "ui/ProfileSearch.h"
@@ -27,14 +28,14 @@ struct StoredConfiguration {
 
 StoredConfiguration ReadStoredConfiguration(std::span<const NICs> inventory) {
     StoredConfiguration stored;
-    const std::wstring path = platform::ConfigurationPath();
-    auto text = platform::ReadIniFileOrNull(path);
+    const std::wstring path = platform::ConfigurationPath(kConfigFileName);
+    auto text = ReadIniFileOrNull(path);
     if (!text) {
         stored.dwError = ::GetLastError();
         return stored;
     }
-    const platform::IniSectionList list(path, std::move(text));
-    platform::PrivateProfileReader reader(list);
+    const IniSectionList list(path, std::move(text));
+    PrivateProfileReader reader(list);
     stored.profiles = ReadConfiguration(reader, list.names, inventory, stored.options).profiles;
     stored.read = true;
     return stored;
@@ -67,13 +68,12 @@ int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell) {
     const StoredConfiguration stored = ReadStoredConfiguration(inventory);
     if (!stored.read) {
         tell(GetCommandLineText(CommandLineText::FileUnreadable, kLanguageEnglish,
-                                platform::ConfigurationPath()) +
+                                platform::ConfigurationPath(kConfigFileName)) +
              L"\n\n" + platform::SystemErrorText(stored.dwError));
         return kExitFileUnreadable;
     }
     const int nLanguage = stored.options.language;
-    const std::optional<size_t> index =
-        ProfileForCommand(title, stored.profiles, platform::SameSectionName);
+    const std::optional<size_t> index = ProfileForCommand(title, stored.profiles, SameSectionName);
     if (!index) {
         tell(GetCommandLineText(CommandLineText::NoSuchProfile, nLanguage, title));
         return kExitNoSuchProfile;

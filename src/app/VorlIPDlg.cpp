@@ -7,7 +7,7 @@
 #include "app/AskDialog.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
-#include "platform/PrivateProfile.h"
+#include "config/ConfigStore.h"
 #include "platform/Shell.h"
 #include "resource.h"
 #include "ui/HelpDlg.h"

@@ -25,9 +25,7 @@ class CHelpDlg;
 class CEnumPrinters;
 class NetworkChanger;
 class ApplyWorkflow;
-namespace platform {
 struct IniSectionList;
-}
 
 class CVorlIPDlg : public win::Dialog {
 public:
@@ -80,7 +78,7 @@ public:
     Options m_Options;
     std::unique_ptr<NetworkChanger> m_pChanger;
     std::unique_ptr<CEnumPrinters> m_pPrinters;
-    std::unique_ptr<platform::IniSectionList> m_pIniSectionList;
+    std::unique_ptr<IniSectionList> m_pIniSectionList;
     NICs m_Current{};
     int m_nSelectedNic = 0;
     bool m_bVisible = true;

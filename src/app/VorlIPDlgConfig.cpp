@@ -2,8 +2,9 @@
 // tray entries, and writing it back after every change.
 #include "app/VorlIPDlg.h"
 #include "config/ConfigReader.h"
+#include "config/ConfigStore.h"
 #include "config/ConfigWriter.h"
-#include "platform/PrivateProfile.h"
+#include "platform/ConfigurationFile.h"
 #include "platform/Shell.h"
 #include "platform/SystemError.h"
 #include "resource.h"
@@ -19,13 +20,14 @@ constexpr wchar_t kSelectToDelete[] = L"Select what you want to delete";
 void CVorlIPDlg::LoadConfiguration() {
     g_TrayIcon.RemoveAllMenuItems();
     m_pIniSectionList.reset();
-    m_pIniSectionList = std::make_unique<platform::IniSectionList>(platform::ConfigurationPath());
+    m_pIniSectionList =
+        std::make_unique<IniSectionList>(platform::ConfigurationPath(kConfigFileName));
     if (!m_pIniSectionList->loaded) return;
 
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
     const Options before = m_Options;
-    platform::PrivateProfileReader reader(*m_pIniSectionList);
+    PrivateProfileReader reader(*m_pIniSectionList);
     LoadedConfiguration loaded =
         ReadConfiguration(reader, m_pIniSectionList->names, Inventory(), m_Options);
     profiles = std::move(loaded.profiles);
@@ -104,7 +106,7 @@ void CVorlIPDlg::SaveProfile() {
     // of the section that took the save.
     int nShow = -1;
     for (size_t i = 0; i < profiles.size(); ++i) {
-        if (platform::SameSectionName(profiles[i].title, record.title)) {
+        if (SameSectionName(profiles[i].title, record.title)) {
             nShow = static_cast<int>(i);
             break;
         }
@@ -144,8 +146,7 @@ void CVorlIPDlg::WriteOptions(unsigned keys) {
     // Only the changed keys are written; profiles and options another copy saved meanwhile stay,
     // and the window takes those options over.
     Options inFile;
-    if (!platform::WriteOptionsSection(m_pIniSectionList->path, m_Options, m_nPendingOptions,
-                                       &inFile)) {
+    if (!WriteOptionsSection(m_pIniSectionList->path, m_Options, m_nPendingOptions, &inFile)) {
         ReportConfigurationNotSaved();
         // "Save Option" stays enabled: the options in force are not yet in the file.
         EnableItem(IDC_SAVE_OPTION, true);
@@ -172,12 +173,11 @@ bool CVorlIPDlg::UpdateConfiguration(const std::function<void(std::vector<Profil
     // options stay, so an option another copy chose is not undone by a save here.
     const unsigned nPending = m_nPendingOptions;
     const Options mine = m_Options;
-    const bool ok =
-        platform::UpdateConfigurationFile(m_pIniSectionList->path, Inventory(), m_Options,
-                                          [&](std::vector<Profile>& list, Options& options) {
-                                              change(list);
-                                              CopyOptions(mine, nPending, options);
-                                          });
+    const bool ok = UpdateConfigurationFile(m_pIniSectionList->path, Inventory(), m_Options,
+                                            [&](std::vector<Profile>& list, Options& options) {
+                                                change(list);
+                                                CopyOptions(mine, nPending, options);
+                                            });
     if (!ok) {
         ReportConfigurationNotSaved();
         return false;

@@ -1,10 +1,9 @@
 // The content of the configuration file as the program writes it: which sections, which keys and
-// in which order. The Win32 side writes the whole text in one go, laid out as the private-profile
-// functions lay it out, so a rewrite costs one file write instead of one update per key.
+// in which order. The store (ConfigStore) writes the whole text in one go, laid out as the
+// private-profile functions lay it out, so a rewrite costs one file write instead of one update
+// per key.
 #pragma once
 
-#include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,7 +30,7 @@ std::vector<IniEntry> OptionsEntries(const Options& options, unsigned keys = kAl
                                      bool bWithMarker = true);
 
 // The whole file: one section per profile in list order, titled by the profile, then the options
-// section. Titles that differ only in case stay separate here; the platform merges them into one
+// section. Titles that differ only in case stay separate here; the store merges them into one
 // section when they are written.
 std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profiles,
                                                   const Options& options);
@@ -41,38 +40,13 @@ std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profi
 std::wstring RenderSectionBlock(std::span<const IniEntry> entries);
 
 // The file's text as the private-profile functions lay it out: "[name]" and "key=value" lines
-// ended by CR LF, no blank lines. Names must already be unique (the platform merges names that
+// ended by CR LF, no blank lines. Names must already be unique (the store merges names that
 // differ only in case or surrounding blanks the way key-by-key writes do).
 std::wstring RenderIniText(std::span<const IniSection> sections);
 
 // What the user reads when the file could not be written: what was not done, then the system's
 // reason (without the line break around it), if it gave one.
 std::wstring ConfigurationNotSavedText(std::wstring_view systemText);
-
-// System error codes a file access may end with. A file that is not there (nor its folder) is
-// an empty configuration; a file held by another program (a virus scanner, the search indexer,
-// a sync client: each holds a file for a moment after it was written) is tried again.
-inline constexpr uint32_t kErrorFileNotFound = 2;
-inline constexpr uint32_t kErrorPathNotFound = 3;
-inline constexpr uint32_t kErrorAccessDenied = 5;
-inline constexpr uint32_t kErrorSharingViolation = 32;
-inline constexpr uint32_t kErrorLockViolation = 33;
-// A held file is tried this many times, this far apart: about a second in all.
-inline constexpr int kHeldFileTries = 10;
-inline constexpr uint32_t kHeldFileRetryMs = 100;
-
-bool IsMissingFileError(uint32_t error);
-
-// Runs attempt (which returns 0 or the system's error code) until it succeeds, fails for a
-// reason other than a held file, or has failed kHeldFileTries times; wait(milliseconds) runs
-// between two tries. Returns the last attempt's code.
-uint32_t RetryWhileHeld(const std::function<uint32_t()>& attempt,
-                        const std::function<void(uint32_t)>& wait);
-
-// Whether candidate is the name of a temporary file that a writer of the configuration file
-// named fileName assembles beside it: fileName followed by ".tmp", or by ".<process>-<n>.tmp".
-// Letters are compared without regard to ASCII case, as the file system does.
-bool IsTemporaryName(std::wstring_view fileName, std::wstring_view candidate);
 
 // Saving into the list as it is in the file now: replaces the first profile whose title equals
 // profile's exactly, or appends it. Returns the index it took.

@@ -17,4 +17,9 @@ std::wstring AnsiToWide(const std::string& bytes) {
     return text;
 }
 
+bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                  static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 }  // namespace platform

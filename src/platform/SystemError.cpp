@@ -14,4 +14,8 @@ std::wstring SystemErrorText(DWORD dwError) {
     return text;
 }
 
+void SetLastErrorCode(DWORD dwError) {
+    ::SetLastError(dwError);
+}
+
 }  // namespace platform

@@ -1,13 +1,14 @@
 # Plain C++, built natively and for Windows.
 list(APPEND VORLIP_LOGIC_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/FileRules.cpp
      ${CMAKE_CURRENT_LIST_DIR}/MaskRegion.cpp)
 # Win32, built for Windows only.
 list(APPEND VORLIP_WIN_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/BitmapRegion.cpp
      ${CMAKE_CURRENT_LIST_DIR}/CodePage.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Com.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationFile.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Internet.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/PrivateProfile.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
      ${CMAKE_CURRENT_LIST_DIR}/System.cpp

@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "config/ConfigReader.h"
+#include "config/ConfigStore.h"
 #include "config/ConfigWriter.h"
 #include "net/AddressText.h"
-#include "platform/PrivateProfile.h"
+#include "platform/ConfigurationFile.h"
 #include "support/Records.h"
 
 namespace {
@@ -67,7 +68,7 @@ private:
 
 template <class Reader>
 size_t Reload(const std::wstring& path, const NICs& adapter) {
-    platform::IniSectionList list(path);
+    IniSectionList list(path);
     Reader reader(path);
     Options options;
     const LoadedConfiguration config =
@@ -108,10 +109,10 @@ int main() {
         std::vector<double> rewrite, reload, total, formerRewrite, formerReload;
         for (int run = 0; run < runs; ++run) {
             const Clock::time_point start = Clock::now();
-            ok = platform::WriteConfigurationFile(path, content) && ok;
+            ok = WriteConfigurationFile(path, content) && ok;
             rewrite.push_back(MillisecondsSince(start));
             const Clock::time_point loadStart = Clock::now();
-            ok = Reload<platform::PrivateProfileReader>(path, adapter) == size_t(count) && ok;
+            ok = Reload<PrivateProfileReader>(path, adapter) == size_t(count) && ok;
             reload.push_back(MillisecondsSince(loadStart));
             total.push_back(MillisecondsSince(start));
             if (count < 1000) {

@@ -13,9 +13,10 @@
 #include <vector>
 
 #include "config/ConfigReader.h"
+#include "config/ConfigStore.h"
 #include "config/ConfigWriter.h"
 #include "net/AddressText.h"
-#include "platform/PrivateProfile.h"
+#include "platform/ConfigurationFile.h"
 #include "support/FileBytes.h"
 #include "support/Records.h"
 
@@ -80,19 +81,19 @@ testing::AssertionResult SameProfile(const Profile& a, const Profile& b) {
 
 // A load as the main window does it: the section list, then every section through the reader.
 struct Loaded {
-    platform::IniSectionList list;
+    IniSectionList list;
     Options options;
     LoadedConfiguration config;
 
     explicit Loaded(const std::wstring& path) : list(path) {
-        platform::PrivateProfileReader reader(path);
+        PrivateProfileReader reader(path);
         config = ReadConfiguration(reader, list.names, {}, options);
     }
 };
 
 bool WriteProfiles(const std::wstring& path, const std::vector<Profile>& profiles,
                    const Options& options = {}) {
-    return platform::WriteConfigurationFile(path, BuildConfigurationContent(profiles, options));
+    return WriteConfigurationFile(path, BuildConfigurationContent(profiles, options));
 }
 
 // A section as the functions hand it over, one "key=value" per entry, in file order.
@@ -206,7 +207,7 @@ TEST(ConfigFile, ReaderAnswersAsThePerKeyFunctions) {
         longValue + L"\r\n[Other]\r\nnic=99\r\n";
     ASSERT_TRUE(WriteFileBytes(dir.Ini(), BytesOf(text)));
 
-    platform::PrivateProfileReader reader(dir.Ini());
+    PrivateProfileReader reader(dir.Ini());
     for (const wchar_t* key :
          {L"nic",   L"NIC",    L"metric", L"quoted",  L"half",   L"single",   L"bare",
           L"empty", L"spaces", L"neg",    L"hex",     L"neghex", L"upperhex", L"oct",
@@ -276,11 +277,11 @@ TEST(ConfigFile, EverySectionNameIsSeenBeyondTheFirstBuffer) {
     text += L"[" + expected.back() + L"]\r\nlanguage=kor\r\n";
     ASSERT_TRUE(WriteFileBytes(dir.Ini(), BytesOf(text)));
 
-    platform::IniSectionList list(dir.Ini());
+    IniSectionList list(dir.Ini());
     ASSERT_TRUE(list.loaded);
     ASSERT_EQ(list.count, 5001);
     EXPECT_EQ(list.names, expected);
-    platform::PrivateProfileReader reader(dir.Ini());
+    PrivateProfileReader reader(dir.Ini());
     EXPECT_EQ(reader.GetInt(L"Profile number 14999", kKeyNic, kMissingInt), 4999);
 }
 
@@ -290,13 +291,13 @@ TEST(ConfigFile, MissingFileLoadsEmptyAndOptionsAloneCreateIt) {
     EXPECT_TRUE(missing.list.loaded);
     EXPECT_EQ(missing.list.count, 0);
     EXPECT_TRUE(dir.Files().empty()) << "a load creates nothing";
-    EXPECT_FALSE(platform::IniSectionList(L"").loaded);
+    EXPECT_FALSE(IniSectionList(L"").loaded);
 
     Options options;
     options.language = kLanguageKorean;
     options.startonboot = true;
     options.changeforce = false;
-    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), options));
+    ASSERT_TRUE(WriteOptionsSection(dir.Ini(), options));
     EXPECT_TRUE(StartsWithUnicodeMark(dir.Ini()));
     EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
 
@@ -319,7 +320,7 @@ TEST(ConfigFile, AnsiFileIsReadAndItsOptionsUpdatedInPlace) {
 
     Options options;
     options.language = kLanguageJapanese;
-    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), options));
+    ASSERT_TRUE(WriteOptionsSection(dir.Ini(), options));
     EXPECT_FALSE(StartsWithUnicodeMark(dir.Ini())) << "an existing file keeps its encoding";
 
     Loaded loaded(dir.Ini());
@@ -347,7 +348,7 @@ TEST(ConfigFile, LoadAfterRewriteSeesTheNewContent) {
         ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
         ::SetFileTime(hFile, nullptr, nullptr, &old);
         ::CloseHandle(hFile);
-        platform::PrivateProfileReader reader(dir.Ini());
+        PrivateProfileReader reader(dir.Ini());
         EXPECT_EQ(reader.GetInt(L"Office", kKeyNic, kMissingInt), 100 + round);
     }
 }
@@ -357,7 +358,7 @@ TEST(ConfigFile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     // A folder where the file should be cannot be replaced.
     ASSERT_TRUE(::CreateDirectoryW(dir.Ini().c_str(), nullptr));
     EXPECT_FALSE(WriteProfiles(dir.Ini(), {MakeProfile(L"Office", 1, L"LAN", true)}));
-    EXPECT_FALSE(platform::WriteOptionsSection(dir.Ini(), Options{}));
+    EXPECT_FALSE(WriteOptionsSection(dir.Ini(), Options{}));
     EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
     EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 
@@ -376,7 +377,7 @@ TEST(ConfigFile, ReadOnlyFileIsLeftAsItIs) {
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     Options options;
     options.language = 2;
-    EXPECT_FALSE(platform::WriteOptionsSection(dir.Ini(), options));
+    EXPECT_FALSE(WriteOptionsSection(dir.Ini(), options));
     EXPECT_EQ(ReadFileBytes(dir.Ini()), before);
     EXPECT_NE(::GetFileAttributesW(dir.Ini().c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(dir.Files(), std::vector<std::wstring>{kConfigFileName});
@@ -393,8 +394,8 @@ TEST(ConfigFile, EmptyPathWritesNothing) {
     ::GetCurrentDirectoryW(MAX_PATH, previous);
     ASSERT_TRUE(::SetCurrentDirectoryW(dir.Path(L"").c_str()));
     const Options options;
-    EXPECT_FALSE(platform::WriteConfigurationFile(L"", BuildConfigurationContent({}, options)));
-    EXPECT_FALSE(platform::WriteOptionsSection(L"", options));
+    EXPECT_FALSE(WriteConfigurationFile(L"", BuildConfigurationContent({}, options)));
+    EXPECT_FALSE(WriteOptionsSection(L"", options));
     ::SetCurrentDirectoryW(previous);
     EXPECT_EQ(ReadFileBytes(dir.Path(L".tmp")), bytes);
     EXPECT_EQ(dir.Files().size(), 1u);
@@ -405,7 +406,7 @@ TEST(ConfigFile, ConfigurationPathIsBesideTheProgram) {
     ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
     std::wstring expected = exe;
     expected.resize(expected.find_last_of(L'\\') + 1);
-    EXPECT_EQ(platform::ConfigurationPath(), expected + kConfigFileName);
+    EXPECT_EQ(platform::ConfigurationPath(kConfigFileName), expected + kConfigFileName);
 }
 
 // Kills a process that rewrites the file in a loop at random moments; every time, the file that
@@ -478,14 +479,14 @@ TEST(ConfigFile, UpdatesKeepWhatOthersWroteSinceTheLastLoad) {
     ScratchFolder dir;
     ASSERT_TRUE(WriteProfiles(dir.Ini(), {MakeProfile(L"Zero", 1, L"LAN", true)}));
     const auto put = [&](const Profile& profile) {
-        return platform::UpdateConfigurationFile(
+        return UpdateConfigurationFile(
             dir.Ini(), {}, Options{},
             [&](std::vector<Profile>& list, Options&) { PutProfile(list, profile); });
     };
     ASSERT_TRUE(put(MakeProfile(L"One", 2, L"LAN", false)));
     ASSERT_TRUE(::WritePrivateProfileStringW(L"Hand", L"nic", L"7", dir.Ini().c_str()));
     ASSERT_TRUE(put(MakeProfile(L"Two", 3, L"LAN", true)));
-    ASSERT_TRUE(platform::UpdateConfigurationFile(
+    ASSERT_TRUE(UpdateConfigurationFile(
         dir.Ini(), {}, Options{},
         [](std::vector<Profile>& list, Options&) { RemoveProfile(list, L"Zero", 0); }));
 
@@ -505,7 +506,7 @@ TEST(ConfigFile, ConcurrentUpdatesLoseNothing) {
     const auto writer = [&](const wchar_t* prefix) {
         for (int i = 0; i < kEach; ++i) {
             const Profile profile = MakeProfile(prefix + std::to_wstring(i), i, L"LAN", true);
-            platform::UpdateConfigurationFile(
+            UpdateConfigurationFile(
                 dir.Ini(), {}, Options{},
                 [&](std::vector<Profile>& list, Options&) { PutProfile(list, profile); });
         }
@@ -568,15 +569,15 @@ TEST(ConfigFile, AnUnreadableFileIsNeverTakenForAnEmptyOne) {
         *pdwError = ERROR_CRC;
         return std::make_shared<const std::vector<IniTextSection>>();
     };
-    EXPECT_FALSE(platform::UpdateConfigurationFile(dir.Ini(), {}, Options{}, put, failingRead));
+    EXPECT_FALSE(UpdateConfigurationFile(dir.Ini(), {}, Options{}, put, failingRead));
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_CRC));
     EXPECT_EQ(ReadFileBytes(dir.Ini()), before);
 
     Options mine;
     mine.language = kLanguageKorean;
-    ASSERT_TRUE(platform::UpdateConfigurationFile(dir.Ini(), {}, Options{}, put));
+    ASSERT_TRUE(UpdateConfigurationFile(dir.Ini(), {}, Options{}, put));
     Options inFile;
-    ASSERT_TRUE(platform::WriteOptionsSection(dir.Ini(), mine, kOptionLanguage, &inFile));
+    ASSERT_TRUE(WriteOptionsSection(dir.Ini(), mine, kOptionLanguage, &inFile));
     EXPECT_EQ(inFile.language, kLanguageKorean);
     EXPECT_FALSE(inFile.useglobalhotkey) << "another copy's choice stays";
     const Loaded loaded(dir.Ini());
@@ -609,7 +610,7 @@ TEST(ConfigFile, OneWriteRewriteMatchesTheSystemsOwnLayout) {
         MakeProfile(L"OFFICE", 4, L"Wi-Fi 2", true), MakeProfile(L"home", 5, L"LAN", true),
         MakeProfile(L"Home", 6, L"LAN", false),      padded};
     const std::vector<IniSection> content = BuildConfigurationContent(profiles, Options{});
-    ASSERT_TRUE(platform::WriteConfigurationFile(dir.Ini(), content));
+    ASSERT_TRUE(WriteConfigurationFile(dir.Ini(), content));
 
     const std::wstring reference = dir.Path(L"reference.ini");
     ASSERT_TRUE(WriteFileBytes(reference, "\xFF\xFE"));

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "config/ConfigStore.h"
 #include "config/IniText.h"
 #include "config/SectionNames.h"
-#include "platform/PrivateProfile.h"
 #include "support/FileBytes.h"
 
 namespace {
@@ -113,12 +113,12 @@ TEST(IniText, AnswersAsThePrivateProfileFunctionsOnACorpus) {
         ASSERT_TRUE(WriteFileBytes(path, bytes));
         ::WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
 
-        const platform::IniSectionList list(path);
+        const IniSectionList list(path);
         EXPECT_EQ(Joined(list.names), SystemNames(path));
         for (const std::wstring& name : list.names) {
             std::wstring ours;
             for (const IniTextSection& section : *list.sections) {
-                if (!section.name.empty() && platform::SameSectionName(section.name, name) &&
+                if (!section.name.empty() && SameSectionName(section.name, name) &&
                     section.name.size() == name.size()) {
                     ours = section.block;
                     break;
