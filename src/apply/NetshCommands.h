@@ -9,7 +9,7 @@
 #include "net/AddressText.h"
 #include "net/NICs.h"
 
-// What the next apply is to set. NetworkChanger keeps these fields and the runner; the command
+// What the next apply is to set. NetworkChanger keeps these fields and runs the lines; the command
 // lines depend on nothing else.
 struct NetworkTarget {
     int32_t m_nNicIndex = -1;   // kept for reference; no command line uses it

@@ -5,10 +5,9 @@
 #include <chrono>
 
 #include "win/MessageBox.h"
+#include "win/ScopeExit.h"
 
 namespace {
-
-constexpr auto kPollPeriod = std::chrono::milliseconds(100);
 
 // What a netsh that had to be ended is left with as its exit code.
 constexpr UINT kEndedExitCode = 1;
@@ -70,79 +69,49 @@ NetworkChanger::NetworkChanger(Reporter reporter, std::chrono::milliseconds time
             win::ShowMessage(nullptr, text, MB_OK | MB_TOPMOST);
         };
     }
-    m_pThread = std::thread([this] { RunCommands(); });
 }
 
 NetworkChanger::~NetworkChanger() {
-    if (m_pThread.joinable()) Stop();
+    Stop();
 }
 
 void NetworkChanger::Stop() {
-    Publish(m_nRun, 0);
-    if (m_pThread.joinable()) m_pThread.join();
-    m_strAddressCmd.clear();
-    m_strDnsCmd.clear();
-    m_strCommand.clear();
+    std::unique_lock<std::mutex> lock(m_StateMutex);
+    m_bStopped = true;
+    m_ApplyEnded.wait(lock, [this] { return !m_bApplying; });
 }
 
-int NetworkChanger::BuildAddressCommand() {
-    m_strAddressCmd = AddressCommandLine(*this);
-    return 1;
+bool NetworkChanger::Enter() {
+    const std::lock_guard<std::mutex> lock(m_StateMutex);
+    if (m_bStopped) return false;
+    m_bApplying = true;
+    return true;
 }
 
-int NetworkChanger::BuildDnsCommand(int nIndex) {
-    m_strDnsCmd = kDnsCommandPrefix;
-    return DnsCommandLine(*this, nIndex, m_strDnsCmd) ? 1 : 0;
+void NetworkChanger::Leave() {
+    const std::lock_guard<std::mutex> lock(m_StateMutex);
+    m_bApplying = false;
+    // Woken under the lock: once Stop has returned, its caller may free the object at once.
+    m_ApplyEnded.notify_all();
+}
+
+bool NetworkChanger::Stopped() {
+    const std::lock_guard<std::mutex> lock(m_StateMutex);
+    return m_bStopped;
 }
 
 int NetworkChanger::ApplyAll() {
     m_Results.clear();
-    if (BuildAddressCommand() == 1) RunQueued(m_strAddressCmd);
-    if (BuildDnsCommand(0) == 1) RunQueued(m_strDnsCmd);
-    if (BuildDnsCommand(1) == 1) RunQueued(m_strDnsCmd);
+    if (!Enter()) return 1;
+    // However the apply ends, a Stop waiting for it must be let go.
+    const win::ScopeExit leave([this] { Leave(); });
+    for (const std::wstring& line : ApplyCommandLines(*this)) {
+        if (Stopped()) break;
+        CommandResult result = RunAndWait(line, m_TimeLimit);
+        const bool bStarted = result.outcome != CommandOutcome::NotStarted;
+        m_Results.push_back(std::move(result));
+        // The next line waits until the message has been closed.
+        if (!bStarted) m_Report(kMsgCommandNotStarted);
+    }
     return 1;
-}
-
-void NetworkChanger::Publish(std::atomic<int32_t>& word, int32_t value) {
-    {
-        const std::lock_guard<std::mutex> lock(m_WakeMutex);
-        word.store(value, std::memory_order_release);
-    }
-    m_Wake.notify_all();
-}
-
-template <class Ready>
-void NetworkChanger::WaitAPoll(Ready ready) {
-    std::unique_lock<std::mutex> lock(m_WakeMutex);
-    m_Wake.wait_for(lock, kPollPeriod, ready);
-}
-
-void NetworkChanger::RunQueued(const std::wstring& line) {
-    m_strCommand = line;
-    Publish(m_nStatus, kStatusPending);
-    const auto ended = [this] {
-        return m_nStatus.load(std::memory_order_acquire) != kStatusPending;
-    };
-    while (!ended()) WaitAPoll(ended);
-}
-
-void NetworkChanger::RunCommands() {
-    while (m_nRun.load(std::memory_order_acquire) == 1) {
-        if (m_nStatus.load(std::memory_order_acquire) == kStatusPending) {
-            CommandResult result = RunAndWait(m_strCommand, m_TimeLimit);
-            const bool bStarted = result.outcome != CommandOutcome::NotStarted;
-            m_Results.push_back(std::move(result));
-            if (bStarted) {
-                Publish(m_nStatus, kStatusDone);
-            } else {
-                // ApplyAll keeps waiting while the message is open; the next line still runs.
-                m_Report(kMsgCommandNotStarted);
-                Publish(m_nStatus, kStatusFailed);
-            }
-        }
-        WaitAPoll([this] {
-            return m_nRun.load(std::memory_order_acquire) != 1 ||
-                   m_nStatus.load(std::memory_order_acquire) == kStatusPending;
-        });
-    }
 }

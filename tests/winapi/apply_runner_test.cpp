@@ -172,7 +172,6 @@ TEST(ApplyRunner, RunsTheCommandsInOrderEachAfterThePreviousHasEnded) {
             EXPECT_GE(calls[i].start, calls[i - 1].end) << "overlap at command " << i;
         }
     }
-    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusDone);
     EXPECT_TRUE(messages.empty());
     changer.Stop();
 }
@@ -209,21 +208,19 @@ TEST(ApplyRunner, WithoutASecondaryServerOnlyTwoCommandsRun) {
 TEST(ApplyRunner, ACommandThatCannotStartIsReportedAndTheNextStillRuns) {
     NetshStandIn netsh;
     netsh.InstallBroken();
-    std::vector<int32_t> statusWhileReporting;
-    NetworkChanger* pChanger = nullptr;
+    int nMessages = 0;
     NetworkChanger changer([&](const std::wstring& text) {
         EXPECT_EQ(text, L"Error!\n\nMaybe It's started without OS permission");
-        // While the message is open the sequence must not move on: status stays pending.
+        ++nMessages;
+        // While the message is open the sequence must not move on (else a second message).
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        statusWhileReporting.push_back(pChanger->m_nStatus.load());
         // Mend netsh, so the commands after the failed one can show that they still run.
         netsh.InstallRecorder(0);
     });
-    pChanger = &changer;
     SetStaticTarget(changer);
 
     changer.ApplyAll();
-    EXPECT_EQ(statusWhileReporting, std::vector<int32_t>{NetworkChanger::kStatusPending});
+    EXPECT_EQ(nMessages, 1);
     const std::vector<NetshCall> calls = netsh.Calls();
     const std::vector<std::wstring> expected = ApplyCommandLines(changer);
     ASSERT_EQ(calls.size(), 2u);
@@ -232,7 +229,7 @@ TEST(ApplyRunner, ACommandThatCannotStartIsReportedAndTheNextStillRuns) {
     changer.Stop();
 }
 
-TEST(ApplyRunner, EveryFailedStartIsReportedAndEndsInStatusThree) {
+TEST(ApplyRunner, EveryFailedStartIsReportedAndCountedAsNotStarted) {
     NetshStandIn netsh;
     netsh.InstallBroken();
     int nMessages = 0;
@@ -241,7 +238,7 @@ TEST(ApplyRunner, EveryFailedStartIsReportedAndEndsInStatusThree) {
     changer.m_strDns[1] = L"10.0.0.2";
     changer.ApplyAll();
     EXPECT_EQ(nMessages, 3);
-    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusFailed);
+    EXPECT_EQ(changer.m_Results.at(2).outcome, CommandOutcome::NotStarted);
     changer.Stop();
 }
 
@@ -324,20 +321,22 @@ TEST(ApplyRunner, ACommandPastTheLimitIsEndedAndTheNextStillRuns) {
     changer.Stop();
 }
 
-// An idle runner must notice the stop between two polls; a runner that missed it would hang
-// this test (the suite's time limit catches that) rather than fail it.
-TEST(ApplyRunner, StartsIdleAndStops) {
-    NetworkChanger changer([](const std::wstring&) {});
+// At exit: a running apply starts no further line, and Stop returns once its netsh has ended. The
+// recorder logs as it ends, so a netsh still running at Stop's return shows as a later line.
+TEST(ApplyRunner, StopLetsTheRunningCommandEndAndStartsNoOther) {
+    NetshStandIn netsh;
+    ASSERT_TRUE(netsh.InstallRecorder(1000));
+    NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); });
     EXPECT_EQ(changer.m_nNicIndex, -1);
     EXPECT_EQ(changer.m_bDhcpIp, 1);
     EXPECT_EQ(changer.m_bDhcpDns, 1);
     EXPECT_EQ(changer.m_nMetric, 1);
-    EXPECT_EQ(changer.m_nRun.load(), 1);
-    EXPECT_EQ(changer.m_nStatus.load(), NetworkChanger::kStatusIdle);
-    EXPECT_TRUE(changer.m_pThread.joinable());
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    std::thread apply([&] { changer.ApplyAll(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
     changer.Stop();
-    EXPECT_EQ(changer.m_nRun.load(), 0);
-    EXPECT_FALSE(changer.m_pThread.joinable());
+    const size_t nAtStop = netsh.Calls().size();
+    apply.join();
+    EXPECT_LE(nAtStop, 1u);
+    EXPECT_EQ(netsh.Calls().size(), nAtStop);
 }
