@@ -141,12 +141,12 @@ std::string Unquoted(const std::wstring& line) {
 
 void SetStaticTarget(NetworkTarget& t) {
     t.m_strNicName = L"Local Area Connection";
-    t.m_bDhcpIp = 0;
+    t.m_bDhcpIp = false;
     t.m_strIp = L"10.77.1.50";
     t.m_strMask = L"255.255.255.0";
     t.m_strGateway = L"10.77.1.1";
     t.m_nMetric = 5;
-    t.m_bDhcpDns = 0;
+    t.m_bDhcpDns = false;
     t.m_strDns[0] = L"10.77.1.53";
     t.m_strDns[1] = L"10.77.1.54";
 }
@@ -187,10 +187,10 @@ TEST(ApplyRunner, WithoutASecondaryServerOnlyTwoCommandsRun) {
         "addr=10.77.1.50 mask=255.255.255.0 gateway=10.77.1.1 gwmetric=5";
 
     // DNS from DHCP: the servers, the secondary included, are not used.
-    changer.m_bDhcpDns = 1;
+    changer.m_bDhcpDns = true;
     changer.ApplyAll();
     // Static DNS whose secondary is unset.
-    changer.m_bDhcpDns = 0;
+    changer.m_bDhcpDns = false;
     changer.m_strDns[1] = L"0.0.0.0";
     changer.ApplyAll();
 
@@ -234,7 +234,7 @@ TEST(ApplyRunner, EveryFailedStartIsReportedAndCountedAsNotStarted) {
     netsh.InstallBroken();
     int nMessages = 0;
     NetworkChanger changer([&](const std::wstring&) { ++nMessages; });
-    changer.m_bDhcpDns = 0;
+    changer.m_bDhcpDns = false;
     changer.m_strDns[1] = L"10.0.0.2";
     changer.ApplyAll();
     EXPECT_EQ(nMessages, 3);
@@ -328,8 +328,8 @@ TEST(ApplyRunner, StopLetsTheRunningCommandEndAndStartsNoOther) {
     ASSERT_TRUE(netsh.InstallRecorder(1000));
     NetworkChanger changer([](const std::wstring& text) { ADD_FAILURE() << Narrow(text); });
     EXPECT_EQ(changer.m_nNicIndex, -1);
-    EXPECT_EQ(changer.m_bDhcpIp, 1);
-    EXPECT_EQ(changer.m_bDhcpDns, 1);
+    EXPECT_TRUE(changer.m_bDhcpIp);
+    EXPECT_TRUE(changer.m_bDhcpDns);
     EXPECT_EQ(changer.m_nMetric, 1);
 
     std::thread apply([&] { changer.ApplyAll(); });
