@@ -63,7 +63,7 @@ bool ApplyWorkflow::LinkAllows(const Options& options, const std::wstring& nicna
 
 std::wstring ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinterEntries,
                                   int nLanguage) {
-    ::CopyProfileToChanger(record, m_Changer);
+    CopyProfileToChanger(record, m_Changer);
     RunCommandsWhilePumping();
     const int nScript =
         record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
