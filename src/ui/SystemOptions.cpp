@@ -2,10 +2,10 @@
 
 #include <string_view>
 
+#include "platform/FileRules.h"
+
 namespace {
 
-// The system's code for a value that is not there.
-constexpr uint32_t kErrorFileNotFound = 2;
 // Ctrl (2) + Shift (4), as the hot-key message reports them.
 constexpr unsigned kCtrlShift = 6;
 constexpr unsigned kVirtualKeyD = 0x44;
