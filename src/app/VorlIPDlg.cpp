@@ -166,7 +166,19 @@ void CVorlIPDlg::RegisterGlobalHotKey() {
     if (!m_Options.useglobalhotkey) return;
     // At start a key owned by another program is not worth a message; the check box still
     // shows the stored choice, and the next start tries again.
-    platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
+    TakeGlobalHotKey();
+}
+
+DWORD CVorlIPDlg::TakeGlobalHotKey() {
+    const DWORD dwError =
+        platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
+    m_bHotKeyRegistered = dwError == 0;
+    return dwError;
+}
+
+void CVorlIPDlg::ReleaseGlobalHotKey() {
+    platform::UnregisterGlobalHotKey(m_hWnd, kHotKeyId);
+    m_bHotKeyRegistered = false;
 }
 
 // The check runs on a thread of its own that the window never waits for, not even at exit.
@@ -249,6 +261,11 @@ INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHa
         case kTrayCallbackMessage:
             OnTrayCallback(lParam);
             ::SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, 0);
+            bHandled = true;
+            return TRUE;
+        case WM_TIMER:
+            if (wParam != kTrayRetryTimerId) return FALSE;
+            OnTrayRetryTimer();
             bHandled = true;
             return TRUE;
         case WM_HOTKEY:

@@ -42,6 +42,7 @@ public:
 
     // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp).
     void LoadConfiguration();
+    void AddTrayExitEntry();
     void SaveProfile();
     void DeleteProfile();
     // Writes the options named by keys (kOption... bits), with any an earlier write could not
@@ -82,6 +83,10 @@ public:
     NICs m_Current{};
     int m_nSelectedNic = 0;
     bool m_bVisible = true;
+    // Whether Ctrl+Shift+D is this window's now: with it, a hidden window has a way back.
+    bool m_bHotKeyRegistered = false;
+    // Refused tries of the tray icon since the last hide was asked for.
+    int m_nTrayIconTries = 0;
     bool m_bExpanded = false;
     bool m_bSizeTrouble = false;
     std::unique_ptr<SearchDlg> m_pSearchDlg;
@@ -109,12 +114,19 @@ private:
     void ShowFirstProfileOrAdapter();
     int ApplyLanguage(int nLanguage);
     void RegisterGlobalHotKey();
+    // Registers or releases the hot key and keeps m_bHotKeyRegistered true to what the system
+    // holds. TakeGlobalHotKey gives 0 or the system's error code.
+    DWORD TakeGlobalHotKey();
+    void ReleaseGlobalHotKey();
     void StartUpdateCheck();
     // The busy window is made hidden when an apply first shows it.
     void CreateBusyWindow();
 
     // Operations of the tray, the system options, the search and the help window.
     void HideToTray();
+    void TryTrayIcon();
+    void OnTrayRetryTimer();
+    void HideWindowAndSearch();
     void ShowFromTray();
     // The tray icon's callback: a right-button press opens the menu.
     void OnTrayCallback(LPARAM lMouseMessage);
@@ -150,6 +162,7 @@ private:
     static constexpr int kHelpTabWhatsNew = 6;
     // The global hot key Ctrl+Shift+D.
     static constexpr int kHotKeyId = 100;
+    static constexpr UINT_PTR kTrayRetryTimerId = 1;
     // Without auto-repeat: holding the keys down toggles the window once, not back and forth.
     static constexpr UINT kHotKeyModifiers = MOD_CONTROL | MOD_SHIFT | MOD_NOREPEAT;
     static constexpr UINT kHotKeyVirtualKey = 0x44;  // D

@@ -18,12 +18,26 @@ constexpr wchar_t kSelectToDelete[] = L"Select what you want to delete";
 }  // namespace
 
 void CVorlIPDlg::LoadConfiguration() {
-    g_TrayIcon.RemoveAllMenuItems();
     m_pIniSectionList.reset();
     m_pIniSectionList =
         std::make_unique<IniSectionList>(platform::ConfigurationPath(kConfigFileName));
-    if (!m_pIniSectionList->loaded) return;
+    if (!m_pIniSectionList->loaded) {
+        g_TrayIcon.RemoveAllMenuItems();
+        return;
+    }
+    // A file held by another program longer than the read waits (a sync client, a scanner at
+    // log-on) is not an empty one: say so, and keep the list the window shows. Saves read the
+    // file again, so nothing of it is lost.
+    if (m_pIniSectionList->readError != 0) {
+        std::wstring text(GetLanguageMessage(LanguageMessage::SettingsNotRead, m_Options.language));
+        const std::wstring reason = platform::SystemErrorText(m_pIniSectionList->readError);
+        if (!reason.empty()) text += L"\n\n" + reason;
+        ReportMessage(text);
+        if (g_TrayIcon.Menus().empty()) AddTrayExitEntry();
+        return;
+    }
 
+    g_TrayIcon.RemoveAllMenuItems();
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
     const Options before = m_Options;
@@ -41,9 +55,13 @@ void CVorlIPDlg::LoadConfiguration() {
             RewriteConfiguration();
         }
     }
+    AddTrayExitEntry();
+    if (m_Options != before) ShowOptionsInForce(before);
+}
+
+void CVorlIPDlg::AddTrayExitEntry() {
     g_TrayIcon.AddMenuSeparator();
     g_TrayIcon.AddMenuItem(kTrayExitText);
-    if (m_Options != before) ShowOptionsInForce(before);
 }
 
 void CVorlIPDlg::ShowOptionsInForce(const Options& before) {
@@ -58,7 +76,7 @@ void CVorlIPDlg::ShowOptionsInForce(const Options& before) {
         if (m_Options.useglobalhotkey) {
             RegisterGlobalHotKey();
         } else {
-            platform::UnregisterGlobalHotKey(m_hWnd, kHotKeyId);
+            ReleaseGlobalHotKey();
         }
     }
     if (m_Options.changeforce != before.changeforce) UpdateNicInformation();

@@ -9,6 +9,7 @@
 #include "platform/TaskScheduler.h"
 #include "resource.h"
 #include "ui/SearchDlg.h"
+#include "ui/LanguageTexts.h"
 #include "ui/SystemOptions.h"
 #include "ui/VorlTrayIcon.h"
 #include "win/MessageBox.h"
@@ -20,8 +21,43 @@ constexpr wchar_t kWrongMenu[] = L"Wrong menu!";
 
 void CVorlIPDlg::HideToTray() {
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    // Should the shell refuse the icon, the hot key (when registered) is still the way back.
+    m_nTrayIconTries = 0;
+    TryTrayIcon();
+}
+
+// A hidden window needs a way back: the icon, or the hot key. Without either the window stays
+// on the screen.
+void CVorlIPDlg::TryTrayIcon() {
+    ::KillTimer(m_hWnd, kTrayRetryTimerId);
     g_TrayIcon.AddTrayIcon(m_hWnd);
+    const TrayHideStep step =
+        NextTrayHideStep(g_TrayIcon.m_bIconShown, m_bHotKeyRegistered, m_nTrayIconTries);
+    switch (step) {
+        case TrayHideStep::Hide:
+        case TrayHideStep::HideAndRetry:
+            if (m_bVisible) HideWindowAndSearch();
+            if (step == TrayHideStep::HideAndRetry) {
+                ++m_nTrayIconTries;
+                ::SetTimer(m_hWnd, kTrayRetryTimerId, kTrayIconRetryMs, nullptr);
+            }
+            return;
+        case TrayHideStep::StayAndRetry:
+            ++m_nTrayIconTries;
+            ::SetTimer(m_hWnd, kTrayRetryTimerId, kTrayIconRetryMs, nullptr);
+            return;
+        case TrayHideStep::StayAndSay:
+            ReportMessage(
+                std::wstring(GetLanguageMessage(LanguageMessage::NoWayBack, m_Options.language)));
+            return;
+    }
+}
+
+void CVorlIPDlg::OnTrayRetryTimer() {
+    // Showing the window again stops the tries, so a tick here always belongs to a hide.
+    TryTrayIcon();
+}
+
+void CVorlIPDlg::HideWindowAndSearch() {
     if (m_pSearchDlg && m_pSearchDlg->GetSafeHwnd()) {
         ::ShowWindow(m_pSearchDlg->GetSafeHwnd(), SW_HIDE);
     }
@@ -32,6 +68,8 @@ void CVorlIPDlg::HideToTray() {
 // The icon and its menu exist only while the window is hidden; should an icon the shell would not
 // remove outlive that, showing the window again tries once more to remove it.
 void CVorlIPDlg::ShowFromTray() {
+    ::KillTimer(m_hWnd, kTrayRetryTimerId);
+    m_nTrayIconTries = 0;
     ::ShowWindow(m_hWnd, SW_SHOW);
     m_bVisible = true;
     g_TrayIcon.RemoveTrayIcon(m_hWnd);
@@ -115,10 +153,9 @@ void CVorlIPDlg::SetGlobalHotKey() {
     const bool bOn = IsChecked(IDC_GLOBAL_HOT_KEY);
     DWORD dwError = 0;
     if (bOn) {
-        dwError =
-            platform::RegisterGlobalHotKey(m_hWnd, kHotKeyId, kHotKeyModifiers, kHotKeyVirtualKey);
+        dwError = TakeGlobalHotKey();
     } else {
-        platform::UnregisterGlobalHotKey(m_hWnd, kHotKeyId);
+        ReleaseGlobalHotKey();
     }
     // The choice is kept even when the key is taken, so the next start tries again.
     m_Options.useglobalhotkey = bOn;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kMessageCount = 4;
+constexpr int kMessageCount = 6;
 
 // Rows follow LanguageMessage, columns the language index.
 constexpr const wchar_t* kMessages[kMessageCount][kLanguageCount] = {
@@ -30,6 +30,23 @@ constexpr const wchar_t* kMessages[kMessageCount][kLanguageCount] = {
         L"Delete this item?",
         L"삭제 하시겠습니까?",
         L"削除しますか？",
+    },
+    {
+        L"The settings could not be read from vorlip_configure.ini. Nothing has been written to "
+        L"it; it is read again at the next save.",
+        L"vorlip_configure.ini에서 설정을 읽을 수 없습니다. 파일에는 아무것도 쓰지 않았으며, "
+        L"다음에 저장할 때 다시 읽습니다.",
+        L"vorlip_configure.iniから設定を読み込めませんでした。ファイルには何も書き込んでいません。"
+        L"次の保存時にもう一度読み込みます。",
+    },
+    {
+        L"The icon could not be added to the notification area, and the hot key Ctrl+Shift+D is "
+        L"off or taken by another program. The window stays open: hidden, nothing could bring it "
+        L"back.",
+        L"알림 영역에 아이콘을 추가할 수 없고, 단축키 Ctrl+Shift+D가 꺼져 있거나 다른 프로그램이 "
+        L"사용 중입니다. 숨기면 다시 띄울 방법이 없으므로 창을 그대로 둡니다.",
+        L"通知領域にアイコンを追加できず、ホットキー Ctrl+Shift+D がオフか他のプログラムに"
+        L"使われています。隠すと元に戻す方法がないため、ウィンドウはそのまま表示します。",
     },
 };
 

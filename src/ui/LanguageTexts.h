@@ -12,6 +12,9 @@ enum class LanguageMessage {
     LinkDown,            // the adapter's link is down, so nothing is applied
     ApplyConfirmation,   // apply address and default printer?
     DeleteQuestion,      // delete the selected profile?
+    SettingsNotRead,     // the configuration file exists but could not be read; the system's
+                         // reason follows
+    NoWayBack,           // neither the tray icon nor the hot key: the window stays shown
 };
 
 // The text for language, or an empty view for an index outside the table; callers skip the box

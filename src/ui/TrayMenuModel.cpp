@@ -69,3 +69,10 @@ TrayChoice ResolveTrayChoice(const TrayMenuModel& menu, int nId,
     }
     return choice;
 }
+
+TrayHideStep NextTrayHideStep(bool bIconShown, bool bHotKeyRegistered, int nTriesDone) {
+    if (bIconShown) return TrayHideStep::Hide;
+    const bool bTriesLeft = nTriesDone + 1 < kTrayIconTries;
+    if (bHotKeyRegistered) return bTriesLeft ? TrayHideStep::HideAndRetry : TrayHideStep::Hide;
+    return bTriesLeft ? TrayHideStep::StayAndRetry : TrayHideStep::StayAndSay;
+}

@@ -83,3 +83,19 @@ struct TrayChoice {
 // "Exit" is tested before the profiles, so a profile titled "Exit" ends the program; otherwise
 // the first profile whose title equals the text exactly is applied.
 TrayChoice ResolveTrayChoice(const TrayMenuModel& menu, int nId, std::span<const Profile> profiles);
+
+// Hiding the window to the tray needs a way back: the icon, or the hot key. The shell refuses an
+// icon while it is busy (at log-on, right after Explorer restarted) and accepts it a moment
+// later, so a refusal is tried again for a few seconds before the hide is given up.
+inline constexpr int kTrayIconTries = 8;
+inline constexpr unsigned kTrayIconRetryMs = 500;
+
+enum class TrayHideStep {
+    Hide,          // the icon is there, or the hot key is and the tries are over: hide
+    HideAndRetry,  // no icon yet, but the hot key brings the window back: hide, keep trying
+    StayAndRetry,  // no icon and no hot key: stay visible and try the icon again
+    StayAndSay,    // tried long enough: stay visible and tell the user why
+};
+
+// The step after nTriesDone refused tries (the first try is try 0).
+TrayHideStep NextTrayHideStep(bool bIconShown, bool bHotKeyRegistered, int nTriesDone);

@@ -137,6 +137,19 @@ TEST(TrayMenuModel, ChoiceIsFoundByExactTitle) {
     EXPECT_EQ(ResolveTrayChoice(menu, 1801, profiles).kind, TrayChoice::Nothing);
 }
 
+// Hiding needs a way back: the icon, else the hot key; without both the window never hides, and
+// the tries end (with a message) instead of going on for ever.
+TEST(TrayHide, NeverHidesWithoutAWayBackAndTheTriesEnd) {
+    EXPECT_EQ(NextTrayHideStep(true, false, 0), TrayHideStep::Hide);
+    EXPECT_EQ(NextTrayHideStep(false, true, 0), TrayHideStep::HideAndRetry);
+    EXPECT_EQ(NextTrayHideStep(false, true, kTrayIconTries - 1), TrayHideStep::Hide);
+    int nTries = 0;
+    while (NextTrayHideStep(false, false, nTries) == TrayHideStep::StayAndRetry) ++nTries;
+    EXPECT_EQ(NextTrayHideStep(false, false, nTries), TrayHideStep::StayAndSay);
+    EXPECT_EQ(nTries + 1, kTrayIconTries);
+    EXPECT_GE(kTrayIconTries * kTrayIconRetryMs, 3000u) << "a busy shell gets a few seconds";
+}
+
 TEST(LanguageTexts, ByIndexAndEmptyOutsideTheTable) {
     EXPECT_EQ(GetLanguageMessage(LanguageMessage::DeleteQuestion, 0), L"Delete this item?");
     EXPECT_EQ(GetLanguageMessage(LanguageMessage::DeleteQuestion, 2), L"削除しますか？");
