@@ -8,6 +8,8 @@
 #   VORLIP_DISPLAY     the virtual screen's number (default 77)
 #   VORLIP_KEEP_CUPS=1 leave cupsd and the shared queues running at the end
 #   VORLIP_GROUPS      comma-separated group names to run (default all), e.g. "native-unit,e2e"
+#   VORLIP_E2E_FILTER  the e2e group's test filter instead of all its tests, and
+#   VORLIP_E2E_REPEAT  how many times to run it (to hunt a test that fails now and then)
 set -uo pipefail
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -121,7 +123,8 @@ export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
   run e2e "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
-  --gtest_filter='-EmptyInventory.*:Apply.*:Update.*'
+  --gtest_filter="${VORLIP_E2E_FILTER:--EmptyInventory.*:Apply.*:Update.*}" \
+  --gtest_repeat="${VORLIP_E2E_REPEAT:-1}"
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'

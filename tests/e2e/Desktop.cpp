@@ -64,12 +64,20 @@ HWND FindFloatBar(const App& app) {
 
 bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
     HWND hMenu = nullptr;
+    const DWORD dwThread = ::GetWindowThreadProcessId(s.hMain, nullptr);
+    const auto inMenu = [dwThread] {
+        GUITHREADINFO gti = {};
+        gti.cbSize = sizeof(gti);
+        return ::GetGUIThreadInfo(dwThread, &gti) && (gti.flags & GUI_INMENUMODE);
+    };
     // A menu opened while the focus still moves from a window that just closed is cancelled at
     // once, as on Windows (on a busy machine only after it has shown); a user then clicks again,
-    // and so do we.
+    // and so do we. A click while a menu is still on its way would close that one: on a busy
+    // machine the menu takes seconds, so the next click waits until none is open.
     for (int attempt = 0; attempt < 3 && !hMenu; ++attempt) {
+        WaitUntil([&] { return !inMenu(); }, 5000);
         ::PostMessageW(s.hMain, kTrayCallback, 0, WM_RBUTTONDOWN);
-        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }, 3000);
+        WaitUntil([&] { return (hMenu = FindProcessWindow(s.app, L"#32768")) != nullptr; }, 10000);
         Pause(300);
         if (hMenu && !::IsWindowVisible(hMenu)) hMenu = nullptr;
     }
@@ -84,21 +92,26 @@ bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
 }
 
 void RunHostCommand(const std::wstring& commandLine) {
+    // Wine gives no usable handle for a native program, so the command leaves a mark when it
+    // has ended; on a busy machine it may start seconds late.
+    static int nRun = 0;
+    const std::wstring mark = L"/tmp/vorlip-e2e-done-" + std::to_wstring(::GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(++nRun);
+    std::wstring windowsMark = L"Z:" + mark;
+    for (wchar_t& c : windowsMark) c = c == L'/' ? L'\\' : c;
+    std::wstring line = L"/bin/sh -c \"" + commandLine + L"; : >" + mark + L"\"";
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
-    std::wstring line = commandLine;
-    if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                         &pi)) {
-        // Wine gives no usable handle for a native program; give it time instead.
-        if (pi.hProcess) {
-            ::WaitForSingleObject(pi.hProcess, 5000);
-            ::CloseHandle(pi.hProcess);
-            ::CloseHandle(pi.hThread);
-        } else {
-            Pause(1000);
-        }
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &pi)) {
+        return;
     }
+    if (pi.hProcess) ::CloseHandle(pi.hProcess);
+    if (pi.hThread) ::CloseHandle(pi.hThread);
+    WaitUntil([&] { return ::GetFileAttributesW(windowsMark.c_str()) != INVALID_FILE_ATTRIBUTES; },
+              20000);
+    ::DeleteFileW(windowsMark.c_str());
 }
 
 }  // namespace e2e

@@ -28,7 +28,8 @@ HWND FindProcessWindow(const App& app, const wchar_t* className);
 bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot = {});
 // The floating bar (the program's window holding the address label), visible or not.
 HWND FindFloatBar(const App& app);
-// Runs a Linux command line (Wine starts native programs) and gives it time to finish.
+// Runs a Linux command line (Wine starts native programs through /bin/sh) and returns once it
+// has ended, or after 20 s.
 void RunHostCommand(const std::wstring& commandLine);
 
 }  // namespace e2e

@@ -131,9 +131,10 @@ TEST(Tray, HideAndShowByMenuAndHotKey) {
 
     // The key itself, typed on the X display while the window has the focus.
     ::SetForegroundWindow(s.hMain);
+    WaitUntil([&] { return ::GetForegroundWindow() == s.hMain; }, 3000);
     Pause(300);
     RunHostCommand(L"/usr/bin/xdotool key ctrl+shift+d");
-    EXPECT_TRUE(WaitUntil([&] { return !Visible(s.hMain); }, 5000))
+    EXPECT_TRUE(WaitUntil([&] { return !Visible(s.hMain); }, 10000))
         << "Ctrl+Shift+D typed on the display hides the window";
     EXPECT_TRUE(WaitUntil([&] { return ShellHasIcon(s.hMain); }));
 
