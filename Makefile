@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all build bootstrap run test bench clean format
+.PHONY: all build bootstrap run test bench dist clean format
 
 all: build
 
@@ -16,6 +16,14 @@ build: bootstrap
 	@cmake --build $(BUILD)/win -j $(JOBS)
 	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
+
+# The release files in $(BUILD)/dist: the zip, the MSI and their SHA256SUMS. Only the program
+# itself needs building for them.
+dist: bootstrap
+	@cmake -S . -B $(BUILD)/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD)/win -j $(JOBS) --target VorlIP
+	@tools/dist.sh $(BUILD)
 
 run: build
 	@tools/run.sh $(BUILD)

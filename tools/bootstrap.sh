@@ -9,6 +9,7 @@ pkgs=(
   xvfb x11-utils xdotool imagemagick icoutils
   cups cups-client cups-bsd
   iproute2 util-linux python3 procps
+  msitools wixl zip
 )
 missing=()
 for p in "${pkgs[@]}"; do

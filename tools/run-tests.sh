@@ -69,6 +69,7 @@ run() {  # run NAME COMMAND...
 
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$B/wineprefix-msi" wineserver -k >/dev/null 2>&1 || true
   # Gives the prefix its own netsh back should a run stop between install and remove.
   "$ROOT/tools/netsh/install.sh" remove "$WINEPREFIX/drive_c/windows/system32" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
@@ -123,12 +124,15 @@ export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
   run e2e "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
-  --gtest_filter="${VORLIP_E2E_FILTER:--EmptyInventory.*:Apply.*:Update.*}" \
+  --gtest_filter="${VORLIP_E2E_FILTER:--EmptyInventory.*:Apply.*:Update.*:Msi.*}" \
   --gtest_repeat="${VORLIP_E2E_REPEAT:-1}"
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
   --gtest_filter='EmptyInventory.*'
 wineserver -k >/dev/null 2>&1 || true
+
+# The installer: install, upgrade and removal in a prefix of the story's own.
+run msi "$RIG/msi-story.sh" "$B" "$NS_INV"
 
 # Applying changes the interface, so it gets a namespace of its own, and a netsh stand-in that
 # carries the commands out with `ip` in the prefix's system folder, where the program looks for

@@ -91,6 +91,12 @@ bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot) {
     return WaitUntil([&] { return FindProcessWindow(s.app, L"#32768") == nullptr; });
 }
 
+std::wstring TaskFile() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, n) + L"\\tasks\\VorlIP";
+}
+
 void RunHostCommand(const std::wstring& commandLine) {
     // Wine gives no usable handle for a native program, so the command leaves a mark when it
     // has ended; on a busy machine it may start seconds late.

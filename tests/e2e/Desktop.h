@@ -28,6 +28,8 @@ HWND FindProcessWindow(const App& app, const wchar_t* className);
 bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot = {});
 // The floating bar (the program's window holding the address label), visible or not.
 HWND FindFloatBar(const App& app);
+// Where Wine's Task Scheduler keeps the log-on task "VorlIP" of the root folder.
+std::wstring TaskFile();
 // Runs a Linux command line (Wine starts native programs through /bin/sh) and returns once it
 // has ended, or after 20 s.
 void RunHostCommand(const std::wstring& commandLine);

@@ -42,13 +42,6 @@ void PlantRunValue(const wchar_t* pszData) {
     }
 }
 
-// Where Wine's Task Scheduler keeps the task "VorlIP" of the root folder.
-std::wstring TaskFile() {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder, n) + L"\\tasks\\VorlIP";
-}
-
 bool Visible(HWND hWnd) {
     return ::IsWindowVisible(hWnd) != FALSE;
 }
