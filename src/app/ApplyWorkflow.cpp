@@ -9,6 +9,7 @@
 #include "apply/EnumPrinters.h"
 #include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
+#include "apply/PrinterRules.h"
 #include "net/IPHelper.h"
 #include "net/NicInformation.h"
 #include "ui/LanguageTexts.h"
@@ -21,23 +22,18 @@ constexpr wchar_t kNoNetworkInformation[] =
     L"Failed to get Network Information\nProgram will be terminated.";
 }  // namespace
 
-void ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report) {
+bool ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report) {
     int count = 0;
-    if (!ipHelper.IPH_GetInterfaceInfo(count)) {
-        report(kNoNetworkInformation);
-        ::ExitProcess(1);
-    }
+    if (!ipHelper.IPH_GetInterfaceInfo(count)) return false;
     if (count == 0) report(L"The NIC is 0");
-    switch (ipHelper.IPH_GetCurrentInterfaces()) {
-        case IPHelper::PassResult::Ok:
-            break;
-        case IPHelper::PassResult::FatalAllocation:
-            ::ExitProcess(1);
-        case IPHelper::PassResult::FatalError:
-            report(kNoNetworkInformation);
-            ::ExitProcess(1);
-    }
+    if (ipHelper.IPH_GetCurrentInterfaces() != IPHelper::PassResult::Ok) return false;
     ipHelper.IPH_GetAdaptersInfo();
+    return true;
+}
+
+void EndWithoutNetworkInformation(const ApplyReporter& report) {
+    report(kNoNetworkInformation);
+    ::ExitProcess(1);
 }
 
 ApplyWorkflow::ApplyWorkflow(IPHelper& ipHelper, NetworkChanger& changer, CEnumPrinters& printers,
@@ -61,16 +57,29 @@ bool ApplyWorkflow::LinkAllows(const Options& options, const std::wstring& nicna
     return false;
 }
 
-std::wstring ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinterEntries,
-                                  int nLanguage) {
+ApplySteps ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinterEntries) {
     CopyProfileToChanger(record, m_Changer);
     RunCommandsWhilePumping();
+    ApplySteps steps;
     const int nScript =
         record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
-    if (nScript == 0) m_Report(kMsgAutoConfigFailed);
-    m_Printers.SetDefaultPrinterFromList(nPrinter, nPrinterEntries);
-    ReadNetworkInformation(m_IPHelper, m_Report);
-    return ApplyReport(m_Changer, Inventory(), m_Changer.m_Results, nLanguage);
+    steps.scriptFailed = nScript == 0;
+    if (SelectionChangesDefaultPrinter(nPrinter, nPrinterEntries)) {
+        steps.printerName = m_Printers.GetPrinterName(nPrinter);
+        steps.printer = m_Printers.SetDefaultPrinterFromList(nPrinter, nPrinterEntries)
+                            ? PrinterStep::Set
+                            : PrinterStep::Refused;
+    }
+    steps.adaptersRead = ReadNetworkInformation(m_IPHelper, m_Report);
+    return steps;
+}
+
+ApplyVerdict ApplyWorkflow::Verdict(const ApplySteps& steps) const {
+    return JudgeApply(m_Changer, Inventory(), m_Changer.m_Results, steps);
+}
+
+std::wstring ApplyWorkflow::Report(const ApplySteps& steps, int nLanguage) const {
+    return ApplyReport(m_Changer, Inventory(), m_Changer.m_Results, steps, nLanguage);
 }
 
 // Runs the commands on the apply thread and keeps the caller's windows alive until they have

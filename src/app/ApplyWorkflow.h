@@ -1,6 +1,6 @@
 // One apply of a profile, wherever it was asked for: "Change All" (and the tray entries that end
 // there) and /apply from a command line both come here, so both get the same link check, netsh
-// lines, proxy script, default printer, busy window and check that the address took.
+// lines, proxy script, default printer, busy window and account of what did not take.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "apply/ApplyReport.h"
 #include "config/ConfigKeys.h"
 #include "net/NICs.h"
 
@@ -22,9 +23,14 @@ class CProcessingDlg;
 // told).
 using ApplyReporter = std::function<void(const std::wstring&)>;
 
-// Reads the adapter inventory into ipHelper again; ends the process (exit code 1) when it cannot
-// be read, after saying so.
-void ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report);
+// Reads the adapter inventory into ipHelper again. False when it cannot be read: the system's
+// reason has been told through ipHelper's own reporter, and what follows is the caller's choice
+// (the inventory may then be half built). An empty inventory is no failure; it is told.
+bool ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report);
+
+// For the main window, which cannot work without its adapters: says that they could not be read
+// and ends the process with exit code 1.
+[[noreturn]] void EndWithoutNetworkInformation(const ApplyReporter& report);
 
 // Borrows what the caller owns for the length of one apply; the caller keeps them alive.
 class ApplyWorkflow {
@@ -38,9 +44,14 @@ public:
 
     // Runs the netsh lines for record on a worker thread while this thread keeps dispatching its
     // messages, then sets or clears the proxy script, makes entry nPrinter of a printer list of
-    // nPrinterEntries the default printer and reads the inventory again. Returns what the user is
-    // to be told about the adapter in language: empty when it has what was asked.
-    std::wstring Apply(const Profile& record, int nPrinter, int nPrinterEntries, int nLanguage);
+    // nPrinterEntries the default printer and reads the inventory again. Says nothing itself
+    // (but for the runner's and the inventory's messages); returns what became of those steps.
+    ApplySteps Apply(const Profile& record, int nPrinter, int nPrinterEntries);
+
+    // What to make of the apply that ended with steps (see JudgeApply), and what the user is to
+    // be told about it in language: empty when everything took.
+    ApplyVerdict Verdict(const ApplySteps& steps) const;
+    std::wstring Report(const ApplySteps& steps, int nLanguage) const;
 
     // The busy window, centred on the screen; it stays above every other window.
     void ShowBusyWindow();

@@ -9,6 +9,7 @@
 #include "config/ConfigStore.h"
 #include "config/FormToProfile.h"
 #include "net/IPHelper.h"
+#include "net/NicInformation.h"
 #include "platform/ConfigurationFile.h"
 #include "platform/SystemError.h"
 #include "ui/ProcessingDlg.h"
@@ -17,8 +18,8 @@
 
 namespace {
 
-// What the configuration file holds, read the way a start reads it but never written: a profile
-// whose adapter reference needs a repair is repaired here only.
+// What the configuration file holds, read without the adapter repair a start makes and never
+// written: each profile names its adapter as the file holds it.
 struct StoredConfiguration {
     bool read = false;
     DWORD dwError = ERROR_SUCCESS;
@@ -26,7 +27,7 @@ struct StoredConfiguration {
     std::vector<Profile> profiles;
 };
 
-StoredConfiguration ReadStoredConfiguration(std::span<const NICs> inventory) {
+StoredConfiguration ReadStoredConfiguration() {
     StoredConfiguration stored;
     const std::wstring path = platform::ConfigurationPath(kConfigFileName);
     auto text = ReadIniFileOrNull(path);
@@ -36,7 +37,8 @@ StoredConfiguration ReadStoredConfiguration(std::span<const NICs> inventory) {
     }
     const IniSectionList list(path, std::move(text));
     PrivateProfileReader reader(list);
-    stored.profiles = ReadConfiguration(reader, list.names, inventory, stored.options).profiles;
+    // Without an inventory nothing is repaired.
+    stored.profiles = ReadConfiguration(reader, list.names, {}, stored.options).profiles;
     stored.read = true;
     return stored;
 }
@@ -60,12 +62,15 @@ PrinterChoice ChoosePrinter(const CEnumPrinters& printers, const Profile& profil
     return choice;
 }
 
-int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell) {
-    IPHelper ipHelper;
-    ipHelper.SetReporter(tell);
-    ReadNetworkInformation(ipHelper, tell);
-    const std::span<const NICs> inventory(ipHelper.m_pNICs, static_cast<size_t>(ipHelper.m_nCount));
-    const StoredConfiguration stored = ReadStoredConfiguration(inventory);
+// The options' language for the usage; English when the file cannot be read.
+int StoredLanguage() {
+    return ReadStoredConfiguration().options.language;
+}
+
+}  // namespace
+
+int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell, IPHelper& ipHelper) {
+    const StoredConfiguration stored = ReadStoredConfiguration();
     if (!stored.read) {
         tell(GetCommandLineText(CommandLineText::FileUnreadable, kLanguageEnglish,
                                 platform::ConfigurationPath(kConfigFileName)) +
@@ -78,7 +83,23 @@ int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell) {
         tell(GetCommandLineText(CommandLineText::NoSuchProfile, nLanguage, title));
         return kExitNoSuchProfile;
     }
-    const Profile& profile = stored.profiles[*index];
+    Profile profile = stored.profiles[*index];
+
+    ipHelper.SetReporter(tell);
+    if (!ReadNetworkInformation(ipHelper, tell)) {
+        tell(GetCommandLineText(CommandLineText::AdaptersUnreadable, nLanguage));
+        return kExitAdaptersUnreadable;
+    }
+    const std::span<const NICs> inventory(ipHelper.m_pNICs, static_cast<size_t>(ipHelper.m_nCount));
+    // The window asks before it moves a profile to another adapter; nobody can be asked here, and
+    // the first adapter is usually the machine's main link. An index that changed since is no
+    // matter: the commands address the adapter by its name.
+    const int nAdapter = AdapterPosition(inventory, profile.nicname);
+    if (nAdapter < 0) {
+        tell(GetCommandLineText(CommandLineText::AdapterMissing, nLanguage, profile.nicname));
+        return kExitRefused;
+    }
+    profile.nic = inventory[static_cast<size_t>(nAdapter)].nic;
 
     NetworkChanger changer(tell);
     CEnumPrinters printers;
@@ -96,23 +117,31 @@ int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell) {
                  : form.message);
         return kExitRefused;
     }
+    // The window shows the default printer selected for a printer that is gone, and the user
+    // sees it before "Change All"; here the default stays and the run says so.
+    const bool bPrinterMissing = ProfilePrinterMissing(printers.m_lstNames, profile.printer);
     apply.ShowBusyWindow();
-    const std::wstring report =
-        apply.Apply(form.profile, printer.nEntry, printer.nEntries, nLanguage);
+    ApplySteps steps =
+        apply.Apply(form.profile, bPrinterMissing ? -1 : printer.nEntry, printer.nEntries);
     apply.HideBusyWindow();
     changer.Stop();
     busy.DestroyWindow();
-    if (report.empty()) return kExitApplied;
-    tell(report);
+    if (bPrinterMissing) {
+        steps.printer = PrinterStep::Missing;
+        steps.printerName = profile.printer;
+    }
+    const std::wstring report = apply.Report(steps, nLanguage);
+    if (!report.empty()) tell(report);
+    switch (apply.Verdict(steps)) {
+        case ApplyVerdict::Took:
+            return kExitApplied;
+        case ApplyVerdict::NotTaken:
+            return kExitNotTaken;
+        case ApplyVerdict::AdaptersUnreadable:
+            return kExitAdaptersUnreadable;
+    }
     return kExitNotTaken;
 }
-
-// The options' language for the usage; English when the file cannot be read.
-int StoredLanguage() {
-    return ReadStoredConfiguration({}).options.language;
-}
-
-}  // namespace
 
 int RunCommandLine(const CommandLineRequest& request) {
     using Action = CommandLineRequest::Action;
@@ -124,8 +153,10 @@ int RunCommandLine(const CommandLineRequest& request) {
         }
     };
     switch (request.action) {
-        case Action::Apply:
-            return ApplyStoredProfile(request.title, tell);
+        case Action::Apply: {
+            IPHelper ipHelper;
+            return ApplyStoredProfile(request.title, tell, ipHelper);
+        }
         case Action::ShowUsage:
             tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
             return kExitApplied;

@@ -114,7 +114,8 @@ void CVorlIPDlg::OnWindowUp() {
 }
 
 void CVorlIPDlg::GetNetworkInformation() {
-    ReadNetworkInformation(m_IPHelper, [this](const std::wstring& text) { ReportMessage(text); });
+    const ApplyReporter report = [this](const std::wstring& text) { ReportMessage(text); };
+    if (!ReadNetworkInformation(m_IPHelper, report)) EndWithoutNetworkInformation(report);
 }
 
 // The resource compiler cannot carry combo entries, so the fixed ones are added here.

@@ -84,7 +84,12 @@ void CVorlIPDlg::OnChangeAll() {
         // meanwhile; the script and the printer are taken from the form as it was now.
         const int nPrinter = ComboGetCurSel(IDC_PRINTER_LIST);
         const int nPrinterEntries = ComboCount(IDC_PRINTER_LIST);
-        report = apply.Apply(record, nPrinter, nPrinterEntries, nLanguage);
+        const ApplySteps steps = apply.Apply(record, nPrinter, nPrinterEntries);
+        // The window cannot go on with a half-built inventory; it ends as at its start.
+        if (!steps.adaptersRead) {
+            EndWithoutNetworkInformation([this](const std::wstring& text) { ReportMessage(text); });
+        }
+        report = apply.Report(steps, nLanguage);
         // The rebuilt inventory may list the adapters differently; the list follows it, so that
         // its positions stay those of the inventory.
         ComboReset(IDC_NIC_LIST);

@@ -40,6 +40,11 @@ std::wstring AddressLine(const std::wstring& label, std::wstring_view ip, std::w
     return line + (bNone ? Text(ApplyReportText::NoGateway, language) : std::wstring(gateway));
 }
 
+bool AnyOutcome(const std::vector<CommandResult>& results, CommandOutcome outcome) {
+    return std::any_of(results.begin(), results.end(),
+                       [outcome](const CommandResult& r) { return r.outcome == outcome; });
+}
+
 std::wstring ResultLine(const CommandResult& result, int language) {
     std::wstring line = result.line + L" : ";
     switch (result.outcome) {
@@ -52,6 +57,13 @@ std::wstring ResultLine(const CommandResult& result, int language) {
             return line + Heading(ApplyReportText::Ended, SecondsText(result.limitMs), language);
     }
     return line;
+}
+
+// One line per command, each after a line end of its own.
+std::wstring ResultLines(const std::vector<CommandResult>& results, int language) {
+    std::wstring text;
+    for (const CommandResult& result : results) text += L"\n" + ResultLine(result, language);
+    return text;
 }
 
 }  // namespace
@@ -82,14 +94,14 @@ std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inven
     const NICs* pAdapter = nPosition >= 0 ? &inventory[static_cast<size_t>(nPosition)] : nullptr;
     const bool bStatic = !asked.m_bDhcpIp;
     const bool bNotTaken = CheckAddress(asked, inventory) == AddressCheck::NotYet;
-    const bool bTimedOut = std::any_of(results.begin(), results.end(), [](const auto& r) {
-        return r.outcome == CommandOutcome::TimedOut;
-    });
-    if (!bNotTaken && !bTimedOut) return {};
+    const bool bTimedOut = AnyOutcome(results, CommandOutcome::TimedOut);
+    const bool bNotStarted = AnyOutcome(results, CommandOutcome::NotStarted);
+    if (!bNotTaken && !bTimedOut && !bNotStarted) return {};
 
-    std::wstring text = Heading(bNotTaken ? ApplyReportText::NotTaken : ApplyReportText::TimedOut,
-                                asked.m_strNicName, language) +
-                        L"\n\n";
+    const ApplyReportText heading = bNotTaken   ? ApplyReportText::NotTaken
+                                    : bTimedOut ? ApplyReportText::TimedOut
+                                                : ApplyReportText::StartFailed;
+    std::wstring text = Heading(heading, asked.m_strNicName, language) + L"\n\n";
     if (bStatic) {
         text += AddressLine(Text(ApplyReportText::Asked, language), asked.m_strIp, asked.m_strMask,
                             asked.m_strGateway, language) +
@@ -101,7 +113,43 @@ std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inven
     } else {
         text += now + L": " + Text(ApplyReportText::AdapterMissing, language);
     }
-    text += L"\n";
-    for (const CommandResult& result : results) text += L"\n" + ResultLine(result, language);
+    text += L"\n" + ResultLines(results, language);
+    return text;
+}
+
+ApplyVerdict JudgeApply(const NetworkTarget& asked, std::span<const NICs> inventory,
+                        const std::vector<CommandResult>& results, const ApplySteps& steps) {
+    if (!steps.adaptersRead) return ApplyVerdict::AdaptersUnreadable;
+    const bool bFailed = CheckAddress(asked, inventory) == AddressCheck::NotYet ||
+                         AnyOutcome(results, CommandOutcome::TimedOut) ||
+                         AnyOutcome(results, CommandOutcome::NotStarted) || steps.scriptFailed ||
+                         steps.printer == PrinterStep::Refused ||
+                         steps.printer == PrinterStep::Missing;
+    return bFailed ? ApplyVerdict::NotTaken : ApplyVerdict::Took;
+}
+
+std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
+                         const std::vector<CommandResult>& results, const ApplySteps& steps,
+                         int language) {
+    std::wstring text;
+    if (steps.adaptersRead) {
+        text = ApplyReport(asked, inventory, results, language);
+    } else {
+        // The inventory may be half built: nothing of it is shown.
+        text = Heading(ApplyReportText::AdaptersUnreadable, asked.m_strNicName, language);
+        if (!results.empty()) text += L"\n" + ResultLines(results, language);
+    }
+    std::wstring others;
+    const auto add = [&others](const std::wstring& line) {
+        others += (others.empty() ? L"" : L"\n") + line;
+    };
+    if (steps.scriptFailed) add(Text(ApplyReportText::ScriptFailed, language));
+    if (steps.printer == PrinterStep::Refused) {
+        add(Heading(ApplyReportText::PrinterRefused, steps.printerName, language));
+    } else if (steps.printer == PrinterStep::Missing) {
+        add(Heading(ApplyReportText::PrinterMissing, steps.printerName, language));
+    }
+    if (text.empty()) return others;
+    if (!others.empty()) text += L"\n\n" + others;
     return text;
 }

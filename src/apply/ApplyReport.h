@@ -1,5 +1,6 @@
-// What the user is told after the commands of an apply have run: nothing when the adapter now
-// has what was asked, otherwise what was asked, what the adapter has and how each command ended.
+// What the user is told after an apply, and whether it took: nothing when every step did,
+// otherwise, for the adapter, what was asked, what it has and how each command ended, and a line
+// for a proxy script or a default printer that could not be set.
 #pragma once
 
 #include <span>
@@ -26,10 +27,48 @@ AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inve
 // well. Windows checks a new address for duplicates on the network before it shows it.
 bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results);
 
-// The message after an apply, in language, or an empty text when there is nothing to say. Said
-// when a static address did not take on the adapter named by asked (or that adapter is gone from
-// the rebuilt inventory), unless its link is down, and when a command had to be ended. DHCP
+// The adapter's part of the message after an apply, in language, or an empty text when there is
+// nothing to say. Said when a static address did not take on the adapter named by asked (or that
+// adapter is gone from the rebuilt inventory), unless its link is down, and when a command had to
+// be ended or could not be started. DHCP
 // addresses and DNS servers are not compared: an address from DHCP can take long to arrive, and the
 // system's DNS servers may be read only once per process.
 std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
                          const std::vector<CommandResult>& results, int language);
+
+// What became of the default printer in an apply.
+enum class PrinterStep {
+    Unchanged,  // the profile chose no printer
+    Set,
+    Refused,  // the system would not make it the default
+    Missing,  // no printer of the profile's name is there, so nothing was set
+};
+
+// The steps after the commands: the proxy script, the default printer and the inventory read
+// again to check the address.
+struct ApplySteps {
+    bool scriptFailed = false;  // the proxy script value could not be written or removed
+    PrinterStep printer = PrinterStep::Unchanged;
+    std::wstring printerName;  // the printer that was to become the default
+    bool adaptersRead = true;  // false: the inventory could not be read after the commands
+};
+
+enum class ApplyVerdict {
+    Took,                // nothing to say (DHCP addresses and DNS servers are not compared)
+    NotTaken,            // a step failed: the address, a command that had to be ended or could
+                         // not be started, the proxy script or the printer
+    AdaptersUnreadable,  // the adapters could not be read after the commands: the address is
+                         // unknown, whatever else failed
+};
+
+// A netsh's exit code plays no part: netsh ends with 1 also for harmless cases such as "DHCP is
+// already enabled on this interface"; whether the address took is read from the adapter.
+ApplyVerdict JudgeApply(const NetworkTarget& asked, std::span<const NICs> inventory,
+                        const std::vector<CommandResult>& results, const ApplySteps& steps);
+
+// The message for the whole apply in language: empty exactly when JudgeApply says Took.
+// Otherwise the adapter's part as above (or, without an inventory, that it could not be checked,
+// with every command's end), followed by one line per other step that failed.
+std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
+                         const std::vector<CommandResult>& results, const ApplySteps& steps,
+                         int language);

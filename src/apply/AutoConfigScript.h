@@ -12,14 +12,12 @@ inline constexpr wchar_t kAutoConfigUrlValue[] = L"AutoConfigURL";
 // The edit field gives at most this many characters; a longer URL is stored cut to it.
 inline constexpr size_t kAutoConfigMaxChars = 1023;
 
-inline constexpr wchar_t kMsgAutoConfigFailed[] =
-    L"Failed to set Auto Configuration Script, Please do it by yourself";
-
 // Stores url (cut to kAutoConfigMaxChars) without a terminator, so an empty url leaves a value of
-// size 0, which LoadAutoConfigScript reads as no script. 1 if the key could be opened, else 0.
+// size 0, which LoadAutoConfigScript reads as no script. 1 once the value is written, else 0
+// (the key cannot be opened for writing, or the write failed).
 int SetAutoConfigScript(std::wstring_view url);
 
-// Removes the value; one that is already gone is no error. 1 if the key could be opened, else 0.
+// Removes the value; one that is already gone is no error. 1 once it is gone, else 0.
 int ClearAutoConfigScript();
 
 struct AutoConfigScript {

@@ -1,5 +1,7 @@
 #include "apply/PrinterRules.h"
 
+#include <algorithm>
+
 #include "config/ConfigKeys.h"
 
 std::vector<std::wstring> PrinterListEntries(const std::vector<std::wstring>& names) {
@@ -23,6 +25,15 @@ bool SelectionChangesDefaultPrinter(int nSelected, int nEntries) {
     return nSelected >= 0 && nSelected + 1 != nEntries;
 }
 
+namespace {
+
+bool ChoosesNoPrinter(std::wstring_view profilePrinter) {
+    return profilePrinter == kDoNotChangePrinter || profilePrinter == kNoPrinter ||
+           profilePrinter == kPrinterWhenMissing;
+}
+
+}  // namespace
+
 int ProfilePrinterPosition(const std::vector<std::wstring>& names, std::wstring_view profilePrinter,
                            std::wstring_view defaultPrinter) {
     int nFallback = 0;
@@ -30,11 +41,14 @@ int ProfilePrinterPosition(const std::vector<std::wstring>& names, std::wstring_
         if (profilePrinter.size() > 1 && names[i] == profilePrinter) return i;
         if (names[i] == defaultPrinter) nFallback = i;
     }
-    if (profilePrinter == kDoNotChangePrinter || profilePrinter == kNoPrinter ||
-        profilePrinter == kPrinterWhenMissing) {
-        return static_cast<int>(names.size());
-    }
+    if (ChoosesNoPrinter(profilePrinter)) return static_cast<int>(names.size());
     return nFallback;
+}
+
+bool ProfilePrinterMissing(const std::vector<std::wstring>& names,
+                           std::wstring_view profilePrinter) {
+    if (profilePrinter.empty() || ChoosesNoPrinter(profilePrinter)) return false;
+    return std::find(names.begin(), names.end(), profilePrinter) == names.end();
 }
 
 int DefaultPrinterPosition(const std::vector<std::wstring>& names,

@@ -36,6 +36,12 @@ bool SelectionChangesDefaultPrinter(int nSelected, int nEntries);
 int ProfilePrinterPosition(const std::vector<std::wstring>& names, std::wstring_view profilePrinter,
                            std::wstring_view defaultPrinter);
 
+// True when the profile names a printer (not one of the ways of choosing none, nor an empty name)
+// that names does not hold. Showing such a profile selects the default printer instead, which
+// the user sees in the window; an apply without the window leaves the default alone and says so.
+bool ProfilePrinterMissing(const std::vector<std::wstring>& names,
+                           std::wstring_view profilePrinter);
+
 // The position to select when the adapter's current information is loaded: the last printer
 // named like the current default printer, else 0.
 int DefaultPrinterPosition(const std::vector<std::wstring>& names,

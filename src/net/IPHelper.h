@@ -12,8 +12,8 @@
 
 class IPHelper {
 public:
-    // How the second pass ended. The caller ends the process on the two fatal results; the pass
-    // itself never does, so that it can be exercised by tests.
+    // How the second pass ended. On the two fatal results the inventory cannot be used, and the
+    // caller decides what follows; the pass itself never ends the process.
     enum class PassResult {
         Ok,
         FatalAllocation,  // message already shown

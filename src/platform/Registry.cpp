@@ -56,10 +56,11 @@ bool WriteRegTextUnterminated(HKEY hRoot, const std::wstring& subKey, const wcha
         return false;
     }
     const std::wstring copy(text);
-    ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(copy.c_str()),
-                     static_cast<DWORD>(copy.size() * sizeof(wchar_t)));
+    const LONG nResult =
+        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(copy.c_str()),
+                         static_cast<DWORD>(copy.size() * sizeof(wchar_t)));
     ::RegCloseKey(hKey);
-    return true;
+    return nResult == ERROR_SUCCESS;
 }
 
 bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue) {
@@ -67,9 +68,9 @@ bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszVa
     if (::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey) != ERROR_SUCCESS || !hKey) {
         return false;
     }
-    ::RegDeleteValueW(hKey, pszValue);
+    const LONG nResult = ::RegDeleteValueW(hKey, pszValue);
     ::RegCloseKey(hKey);
-    return true;
+    return nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND;
 }
 
 RegChange SetRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,

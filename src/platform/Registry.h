@@ -21,13 +21,13 @@ RegRead ReadRegText(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszVa
                     std::wstring& text, DWORD& cbSize);
 
 // Writes text as a REG_SZ value into an existing key, counting 2 bytes per character and no
-// terminator, so an empty text becomes a value of size 0. False only when the key cannot be
-// opened for writing; a write that fails after that is not reported.
+// terminator, so an empty text becomes a value of size 0. False when the key cannot be opened
+// for writing or the value cannot be written; a missing key is not created.
 bool WriteRegTextUnterminated(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
                               std::wstring_view text);
 
-// Deletes a value of an existing key; a value that is not there is no error. False only when the
-// key cannot be opened for writing.
+// Deletes a value of an existing key; a value that is not there is no error. False when the key
+// cannot be opened for writing or the value cannot be deleted.
 bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue);
 
 // The system codes of one change to a value: opening the key for writing, then the change itself

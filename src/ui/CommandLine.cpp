@@ -16,7 +16,7 @@ bool IsKnownSwitch(std::wstring_view arg) {
     return name == L"apply" || name == L"quiet" || name == L"?";
 }
 
-constexpr int kCommandLineTextCount = 4;
+constexpr int kCommandLineTextCount = 6;
 
 // Rows follow CommandLineText, columns the language index.
 constexpr const wchar_t* kTexts[kCommandLineTextCount][kLanguageCount] = {
@@ -26,22 +26,25 @@ constexpr const wchar_t* kTexts[kCommandLineTextCount][kLanguageCount] = {
         L"/apply Title: the profile to apply (quote a title with blanks)\n"
         L"/quiet: show no message; the exit code tells how it went\n"
         L"/?: show this text\n\n"
-        L"Exit codes: 0 applied, 1 bad command line, 2 no such profile, 3 refused (link down), "
-        L"4 applied but did not take, 5 configuration file not readable.",
+        L"Exit codes: 0 applied, 1 bad command line, 2 no such profile, 3 refused (adapter "
+        L"missing or link down), 4 applied but not everything took, 5 configuration file not "
+        L"readable, 6 network adapters not readable.",
         L"저장된 프로필을 \"Change All\"처럼 적용하고 끝냅니다.\n\n"
         L"VorlIP.exe /apply \"제목\" [/quiet]\n\n"
         L"/apply 제목: 적용할 프로필 (공백이 있으면 따옴표로 묶기)\n"
         L"/quiet: 메시지를 띄우지 않음; 결과는 종료 코드로 알림\n"
         L"/?: 이 도움말 보기\n\n"
-        L"종료 코드: 0 적용됨, 1 잘못된 명령줄, 2 프로필 없음, 3 거부됨 (연결 끊김), "
-        L"4 적용했으나 반영되지 않음, 5 설정 파일을 읽을 수 없음.",
+        L"종료 코드: 0 적용됨, 1 잘못된 명령줄, 2 프로필 없음, 3 거부됨 (어댑터 없음 또는 연결 "
+        L"끊김), 4 적용했으나 일부가 반영되지 않음, 5 설정 파일을 읽을 수 없음, 6 네트워크 "
+        L"어댑터를 읽을 수 없음.",
         L"保存したプロファイルを「Change All」と同じく適用して終了します。\n\n"
         L"VorlIP.exe /apply \"タイトル\" [/quiet]\n\n"
         L"/apply タイトル: 適用するプロファイル (空白があれば引用符で囲む)\n"
         L"/quiet: メッセージを表示しない; 結果は終了コードで分かります\n"
         L"/?: この説明を表示\n\n"
-        L"終了コード: 0 適用済み, 1 コマンドラインの誤り, 2 プロファイルなし, 3 拒否 (未接続), "
-        L"4 適用したが反映されず, 5 設定ファイルを読めません。",
+        L"終了コード: 0 適用済み, 1 コマンドラインの誤り, 2 プロファイルなし, 3 拒否 (アダプター"
+        L"なし・未接続), 4 適用したが一部反映されず, 5 設定ファイルを読めません, 6 ネットワーク"
+        L"アダプターを読めません。",
     },
     {
         L"There is no profile \"{}\".",
@@ -57,6 +60,20 @@ constexpr const wchar_t* kTexts[kCommandLineTextCount][kLanguageCount] = {
         L"The profile \"{}\" holds an address that is not complete; nothing was changed.",
         L"\"{}\" 프로필의 주소가 완전하지 않아 아무것도 변경하지 않았습니다.",
         L"プロファイル「{}」のアドレスが不完全なため、何も変更しませんでした。",
+    },
+    {
+        L"The profile's adapter \"{}\" is not on this machine (unplugged, disabled or renamed); "
+        L"nothing was changed.",
+        L"프로필의 어댑터 \"{}\"이(가) 이 컴퓨터에 없어 (분리, 사용 안 함 또는 이름 변경) 아무것도 "
+        L"변경하지 않았습니다.",
+        L"プロファイルのアダプター「{}」がこのコンピューターにないため "
+        L"(取り外し、無効化または名前の"
+        L"変更)、何も変更しませんでした。",
+    },
+    {
+        L"The network adapters could not be read; nothing was changed.",
+        L"네트워크 어댑터를 읽을 수 없어 아무것도 변경하지 않았습니다.",
+        L"ネットワークアダプターを読めないため、何も変更しませんでした。",
     },
 };
 

@@ -8,13 +8,24 @@
 
 // The exit codes a script tests after /apply.
 enum CommandExitCode : int {
-    kExitApplied = 0,         // applied (a static address is found on the adapter); also /?
+    // Every step took: each netsh ran to its end (whatever its own exit code, which is 1 also
+    // for harmless cases), a static address is on an adapter whose link is up, and the proxy
+    // script and the default printer are as the profile asks. A DHCP address, DNS servers and the
+    // address of a down link are not checked. Also after /?.
+    kExitApplied = 0,
     kExitBadCommandLine = 1,  // the usage is shown
     kExitNoSuchProfile = 2,
-    kExitRefused = 3,         // the adapter's link is down (or it is gone), or the profile is
-                              // not complete enough to apply
-    kExitNotTaken = 4,        // the commands ran but the adapter does not have what was asked
-    kExitFileUnreadable = 5,  // the configuration file could not be read
+    // Nothing was changed: the profile's adapter is not there, its link is down (without
+    // "Change event it's disconnected"), or the profile is not complete enough to apply.
+    kExitRefused = 3,
+    // The commands ran but a step did not take: the static address (link up), a netsh stopped at
+    // the time limit or not started, the proxy script or the default printer. The message lists
+    // each.
+    kExitNotTaken = 4,
+    kExitFileUnreadable = 5,  // the configuration file could not be read; nothing was changed
+    // The adapters could not be read: before the commands (nothing was changed) or after them
+    // (what took is not known).
+    kExitAdaptersUnreadable = 6,
 };
 
 struct CommandLineRequest {
@@ -38,10 +49,12 @@ struct CommandLineRequest {
 CommandLineRequest ParseCommandLine(std::span<const std::wstring> args);
 
 enum class CommandLineText {
-    Usage,              // what /apply does, its switches and the exit codes
-    NoSuchProfile,      // "{}" stands for the title asked for
-    FileUnreadable,     // "{}" stands for the file's path; the system's reason follows
-    ProfileIncomplete,  // "{}" stands for the title: an address of the profile is not complete
+    Usage,               // what /apply does, its switches and the exit codes
+    NoSuchProfile,       // "{}" stands for the title asked for
+    FileUnreadable,      // "{}" stands for the file's path; the system's reason follows
+    ProfileIncomplete,   // "{}" stands for the title: an address of the profile is not complete
+    AdapterMissing,      // "{}" stands for the adapter the profile names, which is not there
+    AdaptersUnreadable,  // the adapters could not be read before the commands
 };
 
 // The text in language (0 English, 1 Korean, 2 Japanese; English for any other index), with "{}"

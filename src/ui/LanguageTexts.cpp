@@ -50,7 +50,7 @@ constexpr const wchar_t* kMessages[kMessageCount][kLanguageCount] = {
     },
 };
 
-constexpr int kApplyReportTextCount = 10;
+constexpr int kApplyReportTextCount = 15;
 
 // Rows follow ApplyReportText, columns the language index.
 constexpr const wchar_t* kApplyReportTexts[kApplyReportTextCount][kLanguageCount] = {
@@ -67,6 +67,22 @@ constexpr const wchar_t* kApplyReportTexts[kApplyReportTextCount][kLanguageCount
     {L"exit code", L"종료 코드", L"終了コード"},
     {L"not started", L"시작하지 못함", L"起動できませんでした"},
     {L"stopped after {} s", L"{}초 후 중지됨", L"{}秒後に停止"},
+    {L"A netsh command for \"{}\" could not be started.",
+     L"\"{}\"에 대한 netsh 명령을 시작하지 못했습니다.",
+     L"「{}」へのnetshコマンドを起動できませんでした。"},
+    {L"The adapters could not be read after the commands for \"{}\"; whether the settings took "
+     L"is not known.",
+     L"\"{}\"에 명령을 실행한 뒤 어댑터를 읽을 수 없어 설정이 적용되었는지 알 수 없습니다.",
+     L"「{}」へのコマンドの後でアダプターを読めないため、設定が反映されたか分かりません。"},
+    {L"Failed to set Auto Configuration Script, Please do it by yourself",
+     L"자동 구성 스크립트를 설정하지 못했습니다. 직접 설정해 주세요.",
+     L"自動構成スクリプトを設定できませんでした。手動で設定してください。"},
+    {L"The default printer could not be set to \"{}\".",
+     L"기본 프린터를 \"{}\"(으)로 설정하지 못했습니다.",
+     L"既定のプリンターを「{}」に設定できませんでした。"},
+    {L"There is no printer \"{}\"; the default printer was not changed.",
+     L"\"{}\" 프린터가 없어 기본 프린터를 변경하지 않았습니다.",
+     L"プリンター「{}」がないため、既定のプリンターを変更しませんでした。"},
 };
 
 constexpr const wchar_t* kCaptionPrefixes[kLanguageCount] = {

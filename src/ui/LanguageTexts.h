@@ -21,18 +21,24 @@ enum class LanguageMessage {
 // (and what it would have led to) when the text is empty.
 std::wstring_view GetLanguageMessage(LanguageMessage message, int language);
 
-// The pieces of the message that says an apply did not take (see ApplyReport).
+// The pieces of the message that says what of an apply did not take (see ApplyReport).
 enum class ApplyReportText {
-    NotTaken,        // heading; "{}" stands for the adapter's name
-    TimedOut,        // heading when only a command that had to be ended is to be told
-    Asked,           // label of the line with what the profile asked for
-    Now,             // label of the line with what the adapter has now
-    Gateway,         // word before the gateway address
-    NoGateway,       // stands for the gateway when there is none
-    AdapterMissing,  // the adapter is no longer in the inventory
-    ExitCode,        // word before a command's exit code
-    NotStarted,      // a command the system would not start
-    Ended,           // a command ended after the time limit; "{}" stands for its seconds
+    NotTaken,            // heading; "{}" stands for the adapter's name
+    TimedOut,            // heading when only a command that had to be ended is to be told
+    Asked,               // label of the line with what the profile asked for
+    Now,                 // label of the line with what the adapter has now
+    Gateway,             // word before the gateway address
+    NoGateway,           // stands for the gateway when there is none
+    AdapterMissing,      // the adapter is no longer in the inventory
+    ExitCode,            // word before a command's exit code
+    NotStarted,          // a command the system would not start
+    Ended,               // a command ended after the time limit; "{}" stands for its seconds
+    StartFailed,         // heading when only a command that could not be started is to be told
+    AdaptersUnreadable,  // heading when the adapters could not be read after the commands; "{}"
+                         // stands for the adapter's name
+    ScriptFailed,        // the proxy script could not be set (or removed)
+    PrinterRefused,      // "{}" stands for the printer the system would not make the default
+    PrinterMissing,      // "{}" stands for the profile's printer, which is not there
 };
 
 // The piece in language; English for an index outside the table, so that a failure is never

@@ -143,3 +143,75 @@ TEST(ApplyReport, ADownLinkIsNotComparedAndOnlyAGoodAddressCommandIsWaitedFor) {
     dhcp.m_bDhcpIp = 1;
     EXPECT_FALSE(ShouldWaitForAddress(dhcp, Exits(0, 0)));
 }
+
+// Exit code 4 of the command line and the one message: every step that failed makes the apply
+// not taken and is listed; a netsh's exit code alone does not (netsh ends with 1 when DHCP is
+// already on); the message is empty exactly when nothing failed.
+TEST(ApplyReport, EveryStepThatFailedIsListedAndNothingElse) {
+    const NetworkTarget asked = StaticTarget();
+    const auto took = Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1");
+    const auto other = Inventory(L"10.0.0.9", L"255.255.255.0", L"10.0.0.1");
+    ApplySteps scriptFailed;
+    scriptFailed.scriptFailed = true;
+    ApplySteps refused;
+    refused.printer = PrinterStep::Refused;
+    refused.printerName = L"Office";
+    ApplySteps both = refused;
+    both.printer = PrinterStep::Missing;
+    both.scriptFailed = true;
+    ApplySteps printerSet = refused;
+    printerSet.printer = PrinterStep::Set;
+    const std::wstring script =
+        L"Failed to set Auto Configuration Script, Please do it by yourself";
+    struct Case {
+        const char* name;
+        const std::vector<NICs>& inventory;
+        ApplySteps steps;
+        ApplyVerdict verdict;
+        std::wstring text;
+    };
+    const std::wstring notTaken = ApplyReport(asked, other, Exits(0, 1), kLanguageEnglish);
+    const Case cases[] = {
+        {"all took, a DNS netsh ended with 1", took, printerSet, ApplyVerdict::Took, L""},
+        {"printer refused", took, refused, ApplyVerdict::NotTaken,
+         L"The default printer could not be set to \"Office\"."},
+        {"script and printer", took, both, ApplyVerdict::NotTaken,
+         script + L"\nThere is no printer \"Office\"; the default printer was not changed."},
+        {"address and script", other, scriptFailed, ApplyVerdict::NotTaken,
+         notTaken + L"\n\n" + script},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(JudgeApply(asked, c.inventory, Exits(0, 1), c.steps), c.verdict) << c.name;
+        EXPECT_EQ(ApplyReport(asked, c.inventory, Exits(0, 1), c.steps, kLanguageEnglish), c.text)
+            << c.name;
+    }
+
+    // A netsh that could not be started is a step that did not run, also for a DHCP address.
+    NetworkTarget dhcp = StaticTarget();
+    dhcp.m_bDhcpIp = 1;
+    std::vector<CommandResult> notStarted = Exits(0, 0);
+    notStarted[1].outcome = CommandOutcome::NotStarted;
+    EXPECT_EQ(JudgeApply(dhcp, took, notStarted, {}), ApplyVerdict::NotTaken);
+    const std::wstring text = ApplyReport(dhcp, took, notStarted, {}, kLanguageEnglish);
+    EXPECT_EQ(text.rfind(L"A netsh command for \"Ethernet\" could not be started.\n", 0), 0u);
+    EXPECT_NE(text.find(notStarted[1].line + L" : not started"), std::wstring::npos) << text;
+}
+
+// Exit code 6: without a rebuilt inventory the address cannot be checked, whatever else went
+// well; the message says so, with how each command ended, and shows nothing of the inventory.
+TEST(ApplyReport, AdaptersUnreadableAfterTheCommandsLeaveTheAddressUnknown) {
+    const NetworkTarget asked = StaticTarget();
+    ApplySteps steps;
+    steps.adaptersRead = false;
+    const std::vector<CommandResult> results = Exits(0, 0);
+    const auto took = Inventory(L"10.0.0.5", L"255.255.255.0", L"10.0.0.1");
+    EXPECT_EQ(JudgeApply(asked, took, results, steps), ApplyVerdict::AdaptersUnreadable);
+    steps.scriptFailed = true;
+    EXPECT_EQ(JudgeApply(asked, took, results, steps), ApplyVerdict::AdaptersUnreadable);
+    EXPECT_EQ(ApplyReport(asked, took, results, steps, kLanguageEnglish),
+              L"The adapters could not be read after the commands for \"Ethernet\"; whether the "
+              L"settings took is not known.\n\n" +
+                  results[0].line + L" : exit code 0\n" + results[1].line +
+                  L" : exit code 0\n\n"
+                  L"Failed to set Auto Configuration Script, Please do it by yourself");
+}

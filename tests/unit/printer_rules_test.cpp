@@ -58,6 +58,18 @@ TEST(PrinterRules, ProfilePrinterMatchesExactlyElseFallsBackToTheDefault) {
     EXPECT_EQ(ProfilePrinterPosition(kNames, L"Gone", L"Elsewhere"), 0);
 }
 
+// Without the window nobody sees the default printer stand in for one that is gone: that printer
+// counts as missing, a profile that chose none (or an empty name) does not.
+TEST(PrinterRules, APrinterNoQueueHasIsMissingOnlyWhenTheProfileNamedOne) {
+    EXPECT_TRUE(ProfilePrinterMissing(kNames, L"Gone"));
+    EXPECT_TRUE(ProfilePrinterMissing(kNames, L"lab")) << "exact, as the window matches";
+    EXPECT_TRUE(ProfilePrinterMissing({}, L"Lab"));
+    for (const wchar_t* printer :
+         {L"Lab", L"", L"Do not change Printer", L"No Printer", L"No_Printer"}) {
+        EXPECT_FALSE(ProfilePrinterMissing(kNames, printer)) << printer;
+    }
+}
+
 TEST(PrinterRules, OneCharacterNamesNeverMatchAProfile) {
     const std::vector<std::wstring> names = {L"A", L"B", L"Main"};
     EXPECT_EQ(ProfilePrinterPosition(names, L"B", L"Main"), 2);

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandLineRun.h"
+#include "config/ConfigKeys.h"
 #include "net/IPHelper.h"
+#include "platform/ConfigurationFile.h"
 
 namespace {
 
@@ -178,6 +181,38 @@ TEST(Inventory, InterfacesUnknownToTheFirstPassAreIgnored) {
     for (int i = 0; i < inv.helper.m_nCount; ++i) {
         EXPECT_EQ(std::memcmp(&before[i], &inv.helper.m_pNICs[i], sizeof(NICs)), 0);
     }
+}
+
+// Wine's IP helper cannot be made to fail, so the queries stand in: `/apply` that cannot read
+// the adapters says so in the file's language and ends with its own code before any command,
+// whichever pass fails; the process is not ended under it (it once ended with the code of a bad
+// command line).
+TEST(Inventory, ACommandLineRunThatCannotReadTheAdaptersEndsWithItsOwnCode) {
+    const std::wstring ini = platform::ConfigurationPath(kConfigFileName);
+    const std::string text =
+        "[Lab]\r\nnic=2\r\nnicname=vorl-lan\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n"
+        "[VorlIP_Basic_Information]\r\nlanguage=jpn\r\nchangeforce=true\r\n";
+    HANDLE hFile = ::CreateFileW(ini.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    DWORD cbWritten = 0;
+    ::WriteFile(hFile, text.data(), static_cast<DWORD>(text.size()), &cbWritten, nullptr);
+    ::CloseHandle(hFile);
+
+    for (const bool bFirstPass : {true, false}) {
+        IPHelper helper;
+        if (bFirstPass) {
+            helper.SetInterfaceQuery([](void*, ULONG*) -> DWORD { return ERROR_ACCESS_DENIED; });
+        } else {
+            helper.SetAddressesQuery([](void*, ULONG*) -> ULONG { return ERROR_ACCESS_DENIED; });
+        }
+        std::vector<std::wstring> messages;
+        const auto tell = [&messages](const std::wstring& message) { messages.push_back(message); };
+        EXPECT_EQ(ApplyStoredProfile(L"Lab", tell, helper), kExitAdaptersUnreadable);
+        ASSERT_EQ(messages.size(), 2u) << "the system's reason, then the conclusion";
+        EXPECT_EQ(messages[1], L"ネットワークアダプターを読めないため、何も変更しませんでした。");
+    }
+    ::DeleteFileW(ini.c_str());
 }
 
 TEST(EmptyInventory, ZeroAdaptersIsAnEmptyInventoryNotAFailure) {
