@@ -137,7 +137,7 @@ void CVorlIPDlg::SetChangeForce() {
 void CVorlIPDlg::FixWindowSize() {
     const platform::ScreenDpi dpi = platform::GetScreenDpi();
     m_bSizeTrouble = true;
-    const PixelSize size = SizeTroubleWindowSize(dpi.x);
+    const PixelSize size = SizeTroubleWindowSize(dpi.x, MetricsOf(m_hWnd));
     PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
     win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));
 }
