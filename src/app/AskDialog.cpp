@@ -82,7 +82,8 @@ void AskDialog::OnOpenPage() {
 // From 120 dpi up the dialog stands larger in the work area's corner; below, it keeps the place
 // the system gave it. Setting the size it already has sends no further size message.
 void AskDialog::PlaceForDpi() {
-    const TerminateDialogLayout layout = TerminateDialogLayoutFor(platform::GetScreenDpi().x);
+    const TerminateDialogLayout layout =
+        TerminateDialogLayoutFor(platform::GetScreenDpi().x, MetricsOf(m_hWnd));
     RECT rc;
     if (!::GetWindowRect(m_hWnd, &rc)) return;
     const bool bSized =

@@ -171,10 +171,14 @@ void CVorlIPDlg::SetChangeForce() {
     UpdateNicInformation();
 }
 
+// The size-trouble size is a collapsed one, so ">>" must offer to expand again, whatever it
+// offered before.
 void CVorlIPDlg::FixWindowSize() {
     const platform::ScreenDpi dpi = platform::GetScreenDpi();
     m_bSizeTrouble = true;
-    const PixelSize size = SizeTroubleWindowSize(dpi.x);
+    m_bExpanded = false;
+    SetItemText(IDC_EXPAND, L">>");
+    const PixelSize size = SizeTroubleWindowSize(dpi.x, MetricsOf(m_hWnd));
     PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
     win::ShowMessage(m_hWnd, SizeTroubleMessage(dpi.x, dpi.y));
 }

@@ -153,7 +153,7 @@ void CVorlIPDlg::OnSize() {
     static bool s_bFirstSizeSeen = false;
     if (s_bFirstSizeSeen) return;
     s_bFirstSizeSeen = true;
-    const PixelSize size = StartSizeForDpi(platform::GetScreenDpi().x);
+    const PixelSize size = StartSizeFor(platform::GetScreenDpi().x, MetricsOf(m_hWnd));
     PlaceInWorkArea(m_hWnd, 0, 0, size.cx, size.cy);
 }
 
@@ -161,7 +161,7 @@ void CVorlIPDlg::ToggleExpand() {
     const int nDpi = platform::GetScreenDpi().x;
     m_bExpanded = !m_bExpanded;
     SetItemText(IDC_EXPAND, m_bExpanded ? L"<<" : L">>");
-    const PixelSize size = ExpandSizeFor(nDpi, m_bSizeTrouble, m_bExpanded);
+    const PixelSize size = ExpandSizeFor(nDpi, MetricsOf(m_hWnd), m_bSizeTrouble, m_bExpanded);
     ResizeKeepingCorner(m_hWnd, size.cx, size.cy);
 }
 

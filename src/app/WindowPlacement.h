@@ -1,4 +1,5 @@
-// Window placement on the monitor's work area, for the main window and the terminate dialog.
+// Window sizes and placement on the monitor's work area, for the main window and the terminate
+// dialog.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,17 @@
 
 #include "platform/System.h"
 #include "ui/WindowSizes.h"
+
+// What the sizes of WindowSizes.h are built from: the dialog hWnd's own base units (its font as
+// the system chose it for this scale) and what its frame and caption add around the client area.
+inline DialogMetrics MetricsOf(HWND hWnd) {
+    RECT units = {0, 0, 4, 8};
+    ::MapDialogRect(hWnd, &units);
+    RECT frame = {0, 0, 0, 0};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hWnd, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(hWnd, GWL_EXSTYLE)));
+    return {units.right, units.bottom, {frame.right - frame.left, frame.bottom - frame.top}};
+}
 
 // Gives hWnd the rectangle (x, y, cx, cy), moved and if need be shrunk so that it lies in the work
 // area of the monitor that holds most of the window.

@@ -131,8 +131,8 @@ bool IsToggleHotKey(unsigned modifiers, unsigned key) {
     return modifiers == kCtrlShift && key == kVirtualKeyD;
 }
 
-PixelSize SizeTroubleWindowSize(int nDpiX) {
-    return ExpandSizeFor(nDpiX, true, false);
+PixelSize SizeTroubleWindowSize(int nDpiX, const DialogMetrics& metrics) {
+    return ExpandSizeFor(nDpiX, metrics, true, false);
 }
 
 std::wstring SizeTroubleMessage(int nDpiX, int nDpiY) {

@@ -51,7 +51,7 @@ bool IsToggleHotKey(unsigned modifiers, unsigned key);
 // Where "Send us your screen" goes in the size-trouble message.
 inline constexpr wchar_t kSupportAddress[] = L"support@vorlip.example";
 
-// The fixed window size of size-trouble mode, placed at the screen's top-left corner.
-PixelSize SizeTroubleWindowSize(int nDpiX);
+// The window size of size-trouble mode (collapsed), placed at the screen's top-left corner.
+PixelSize SizeTroubleWindowSize(int nDpiX, const DialogMetrics& metrics);
 // The size-trouble message with both dpi values.
 std::wstring SizeTroubleMessage(int nDpiX, int nDpiY);

@@ -1,9 +1,12 @@
-// Main-window sizes in pixels by screen dpi. The template is far wider than the window is ever
-// made; these sizes show the left panel, or both panels when expanded.
+// Window sizes in pixels by screen dpi, for the main window and the terminate dialog. The main
+// template is far wider than the window is ever made; these sizes show the left panel, or both
+// panels when expanded.
 //
-// Three rows are drawn by hand (96, 120 and 144 dpi). Any other dpi takes the nearest lower row
-// (the 96 row below 96) scaled by dpi / that row's dpi, so every display scale gets a window of
-// the same proportions instead of the whole template.
+// Three rows were drawn by hand (96, 120 and 144 dpi) and hold at exactly those scales. Any other
+// scale takes its size from the template's own layout: the edges of the controls that must show,
+// in dialog units, through the base units the dialog really has (they follow the font, which
+// grows in steps, not in a straight line with the dpi), plus the frame. A size between two drawn
+// rows stays between them, so no size shrinks as the dpi grows.
 #pragma once
 
 struct PixelSize {
@@ -20,23 +23,31 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
 };
 
-// value * nDpi / nRowDpi, rounded to the nearest pixel.
-int ScaleForDpi(int value, int nDpi, int nRowDpi);
+// What a created dialog measures at the running scale: its base units (the pixels of 4
+// horizontal and of 8 vertical dialog units, as MapDialogRect converts them) and what its frame
+// and caption add to the client area's width and height (AdjustWindowRectEx).
+struct DialogMetrics {
+    int baseX;
+    int baseY;
+    PixelSize frame;
+};
 
 // The window's size when it first shows: the left panel only.
-PixelSize StartSizeForDpi(int nDpi);
+PixelSize StartSizeFor(int nDpi, const DialogMetrics& metrics);
 
-// Size after ">>"/"<<" for the new expanded state, in normal or size-trouble mode.
-PixelSize ExpandSizeFor(int nDpi, bool bSizeTrouble, bool bExpanded);
+// Size after ">>"/"<<" for the new expanded state, in normal or size-trouble mode. Size trouble
+// gives more room: collapsed, the options column whole (below 96 dpi the left panel only);
+// expanded, the label beyond the options column too.
+PixelSize ExpandSizeFor(int nDpi, const DialogMetrics& metrics, bool bSizeTrouble, bool bExpanded);
 
-// The terminate dialog: its size, and whether it moves to the work area's corner (rows 120 and
-// 144 and the dpi values scaled from them) or stays where the system placed it (the 96 row).
+// The terminate dialog: its size, showing its three buttons, and whether it moves to the work
+// area's corner (from 120 dpi up) or stays where the system placed it.
 struct TerminateDialogLayout {
     PixelSize size;
     bool bAtCorner;
     bool operator==(const TerminateDialogLayout&) const = default;
 };
-TerminateDialogLayout TerminateDialogLayoutFor(int nDpi);
+TerminateDialogLayout TerminateDialogLayoutFor(int nDpi, const DialogMetrics& metrics);
 
 // wanted moved and, if need be, shrunk so that it lies inside workArea.
 PixelRect FitInWorkArea(PixelRect wanted, const PixelRect& workArea);

@@ -500,7 +500,8 @@ TEST(Options, GlobalHotKeyOnOffTakenAndAfterRestart) {
 }
 
 // "Change event it's disconnected" is stored at once; size trouble moves the window to the
-// corner with the size of its dpi and names both dpi values.
+// corner with the size of its dpi and names both dpi values. Pressed while the options are
+// open, it leaves them closed, and ">>" says so and opens them again.
 TEST(Options, ChangeForceAndSizeTrouble) {
     Session s;
     ASSERT_NE(s.hMain, nullptr);
@@ -511,6 +512,8 @@ TEST(Options, ChangeForceAndSizeTrouble) {
     EXPECT_TRUE(
         WaitUntil([&] { return s.Ini(L"VorlIP_Basic_Information", L"changeforce") == L"true"; }));
 
+    ClickButton(s.hMain, IDC_EXPAND);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_EXPAND) == L"<<"; }));
     ClickButton(s.hMain, IDC_SIZE_TROUBLE);
     s.Answer(L"Please send this message to support@vorlip.example dpiX is 96, dipY is 96", IDOK);
     const RECT rc = WindowRect(s.hMain);
@@ -518,4 +521,10 @@ TEST(Options, ChangeForceAndSizeTrouble) {
     EXPECT_EQ(rc.top, 0);
     EXPECT_EQ(rc.right - rc.left, 550);
     EXPECT_EQ(rc.bottom - rc.top, 750);
+    EXPECT_EQ(ItemText(s.hMain, IDC_EXPAND), L">>");
+
+    ClickButton(s.hMain, IDC_EXPAND);
+    EXPECT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_EXPAND) == L"<<"; }));
+    Pause(300);
+    EXPECT_EQ(WindowRect(s.hMain).right - WindowRect(s.hMain).left, 910);
 }

@@ -1,7 +1,11 @@
-// Window sizes at the screen dpi the runner set (VORLIP_DPI) before starting Wine.
+// Window sizes at the screen dpi the runner set (VORLIP_DPI) before starting Wine: the rows drawn
+// for 96, 120 and 144 dpi exactly, and at any other scale a window that shows whole every control
+// it must and none of the column it hides.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "Session.h"
 #include "resource.h"
@@ -23,34 +27,31 @@ RECT WindowRect(HWND hWnd) {
 }
 
 SIZE WindowSize(HWND hWnd) {
-    RECT rc;
-    ::GetWindowRect(hWnd, &rc);
+    const RECT rc = WindowRect(hWnd);
     return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
-struct DpiRow {
+struct DrawnRow {
     int dpi;
     SIZE collapsed;
     SIZE expanded;
     SIZE terminate;  // placed in the corner from 120 dpi up
 };
 
-// The three drawn rows, and scales between and above them: the nearest lower row times
-// dpi / row dpi.
-constexpr DpiRow kRows[] = {
-    {96, {370, 520}, {610, 520}, {300, 200}},   {120, {430, 630}, {710, 630}, {350, 230}},
-    {144, {550, 750}, {910, 750}, {460, 270}},  {110, {424, 596}, {699, 596}, {344, 229}},
-    {168, {642, 875}, {1062, 875}, {537, 315}}, {192, {733, 1000}, {1213, 1000}, {613, 360}},
+constexpr DrawnRow kDrawnRows[] = {
+    {96, {370, 520}, {610, 520}, {300, 200}},
+    {120, {430, 630}, {710, 630}, {350, 230}},
+    {144, {550, 750}, {910, 750}, {460, 270}},
 };
 
-const DpiRow* RowFor(int dpi) {
-    for (const DpiRow& r : kRows) {
+const DrawnRow* DrawnRowFor(int dpi) {
+    for (const DrawnRow& r : kDrawnRows) {
         if (r.dpi == dpi) return &r;
     }
     return nullptr;
 }
 
-// A window never grows past the work area (the rig's screen is 1280 x 900).
+// A window never grows past the work area.
 SIZE WithinWorkArea(SIZE size) {
     RECT work;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -58,28 +59,90 @@ SIZE WithinWorkArea(SIZE size) {
             std::min<LONG>(size.cy, work.bottom - work.top)};
 }
 
+RECT ClientOnScreen(HWND hWnd) {
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+// The pixels on the screen inside strip that are not the dialog's plain background.
+int PaintedPixels(const RECT& strip) {
+    HDC hScreen = ::GetDC(nullptr);
+    const COLORREF background = ::GetSysColor(COLOR_BTNFACE);
+    int nPainted = 0;
+    for (int y = strip.top; y < strip.bottom; ++y) {
+        for (int x = strip.left; x < strip.right; ++x) {
+            if (::GetPixel(hScreen, x, y) != background) ++nPainted;
+        }
+    }
+    ::ReleaseDC(nullptr, hScreen);
+    return nPainted;
+}
+
+// Wider than a control's border and its focus rectangle.
+constexpr int kStrip = 4;
+
+// What a user sees at the window's right and bottom edges: plain background, no control cut in
+// two and no control of a column that should stay hidden.
+void ExpectNothingCut(HWND hDialog, const std::wstring& what) {
+    SCOPED_TRACE(std::string(what.begin(), what.end()));
+    const RECT client = ClientOnScreen(hDialog);
+    EXPECT_EQ(PaintedPixels({client.right - kStrip, client.top, client.right, client.bottom}), 0)
+        << "right edge";
+    EXPECT_EQ(PaintedPixels({client.left, client.bottom - kStrip, client.right, client.bottom}), 0)
+        << "bottom edge";
+    for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild)) continue;
+        const RECT rc = WindowRect(hChild);
+        const std::wstring label = std::to_wstring(::GetDlgCtrlID(hChild)) + L" \"" +
+                                   WindowText(hChild).substr(0, 20) + L"\"";
+        EXPECT_FALSE(rc.left < client.right && rc.right > client.right)
+            << "across the right edge: " << std::string(label.begin(), label.end());
+        EXPECT_FALSE(rc.top < client.bottom && rc.bottom > client.bottom)
+            << "across the bottom edge: " << std::string(label.begin(), label.end());
+    }
+}
+
+// Whether any visible control that starts at or right of x (screen coordinates) shows in the
+// client area.
+bool ShowsAnythingFrom(HWND hDialog, LONG x) {
+    const RECT client = ClientOnScreen(hDialog);
+    for (HWND hChild = ::GetWindow(hDialog, GW_CHILD); hChild;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        const RECT rc = WindowRect(hChild);
+        if (::IsWindowVisible(hChild) && rc.left >= x && rc.left < client.right) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-TEST(Dpi, StartSizeAndExpandedWidthFollowTheScreenDpi) {
+TEST(Dpi, MainWindowShowsItsControlsWholeCollapsedAndExpanded) {
     const int dpi = RequestedDpi();
     if (dpi == 0) GTEST_SKIP() << "the runner sets VORLIP_DPI";
     HDC hScreen = ::GetDC(nullptr);
     ASSERT_EQ(::GetDeviceCaps(hScreen, LOGPIXELSX), dpi);
     ::ReleaseDC(nullptr, hScreen);
-    const DpiRow* row = RowFor(dpi);
-    ASSERT_NE(row, nullptr) << "add a row for " << dpi;
+    const DrawnRow* row = DrawnRowFor(dpi);
 
     Session s;
     ASSERT_NE(s.hMain, nullptr);
     const RECT start = WindowRect(s.hMain);
-    const SIZE startSize = WindowSize(s.hMain);
-    const SIZE collapsed = WithinWorkArea(row->collapsed);
-    EXPECT_EQ(startSize.cx, collapsed.cx);
-    EXPECT_EQ(startSize.cy, collapsed.cy);
     EXPECT_EQ(start.left, 0);
     EXPECT_EQ(start.top, 0);
     const std::wstring name = L"dpi_" + std::to_wstring(dpi);
     SaveScreenshot(name + L"_collapsed");
+    if (row) {
+        const SIZE collapsed = WithinWorkArea(row->collapsed);
+        EXPECT_EQ(WindowSize(s.hMain).cx, collapsed.cx);
+        EXPECT_EQ(WindowSize(s.hMain).cy, collapsed.cy);
+    } else {
+        ExpectNothingCut(s.hMain, L"collapsed");
+        EXPECT_FALSE(ShowsAnythingFrom(s.hMain, WindowRect(::GetDlgItem(s.hMain, IDC_VISIT)).left))
+            << "the options column shows while collapsed";
+    }
 
     // ">>" keeps the window's top-left corner wherever the window stands, whatever its frame.
     ::SetWindowPos(s.hMain, nullptr, 30, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -87,13 +150,19 @@ TEST(Dpi, StartSizeAndExpandedWidthFollowTheScreenDpi) {
     ClickButton(s.hMain, IDC_EXPAND);
     Pause(300);
     EXPECT_EQ(ItemText(s.hMain, IDC_EXPAND), L"<<");
-    const RECT expandedRect = WindowRect(s.hMain);
-    const SIZE expanded = WithinWorkArea(row->expanded);
-    EXPECT_EQ(expandedRect.right - expandedRect.left, expanded.cx);
-    EXPECT_EQ(expandedRect.bottom - expandedRect.top, expanded.cy);
-    EXPECT_EQ(expandedRect.left, moved.left);
-    EXPECT_EQ(expandedRect.top, moved.top);
+    const RECT expanded = WindowRect(s.hMain);
+    EXPECT_EQ(expanded.left, moved.left);
+    EXPECT_EQ(expanded.top, moved.top);
+    EXPECT_EQ(expanded.bottom - expanded.top, moved.bottom - moved.top);
     SaveScreenshot(name + L"_expanded");
+    if (row) {
+        EXPECT_EQ(WindowSize(s.hMain).cx, WithinWorkArea(row->expanded).cx);
+    } else {
+        ExpectNothingCut(s.hMain, L"expanded");
+        EXPECT_FALSE(
+            ShowsAnythingFrom(s.hMain, WindowRect(::GetDlgItem(s.hMain, IDC_OPTION_GROUP)).right))
+            << "what lies beyond the options column shows";
+    }
 
     ClickButton(s.hMain, IDC_EXPAND);
     Pause(300);
@@ -105,23 +174,31 @@ TEST(Dpi, StartSizeAndExpandedWidthFollowTheScreenDpi) {
 }
 
 // The terminate dialog: below 120 dpi it keeps the place the system gave it; from 120 up it
-// stands larger in the screen's corner.
+// stands larger in the screen's corner. Its three buttons show whole, with room to spare; the
+// disabled page button below them stays hidden (the label's large text is cut at any size).
 TEST(Dpi, TerminateDialogSizeAndPlace) {
     const int dpi = RequestedDpi();
     if (dpi == 0) GTEST_SKIP() << "the runner sets VORLIP_DPI";
-    const DpiRow* row = RowFor(dpi);
-    ASSERT_NE(row, nullptr) << "add a row for " << dpi;
+    const DrawnRow* row = DrawnRowFor(dpi);
     Session s;
     ASSERT_NE(s.hMain, nullptr);
     PressKey(s.hMain, IDC_NIC_LIST, VK_ESCAPE);
     HWND hAsk = s.app.WaitWindow(L"VorlIP - Terminating..");
     ASSERT_NE(hAsk, nullptr);
     Pause(300);
-    RECT rc;
-    ::GetWindowRect(hAsk, &rc);
-    const SIZE size = WindowSize(hAsk);
-    EXPECT_EQ(size.cx, row->terminate.cx);
-    EXPECT_EQ(size.cy, row->terminate.cy);
+    const RECT rc = WindowRect(hAsk);
+    if (row) {
+        EXPECT_EQ(WindowSize(hAsk).cx, row->terminate.cx);
+        EXPECT_EQ(WindowSize(hAsk).cy, row->terminate.cy);
+    } else {
+        const RECT client = ClientOnScreen(hAsk);
+        for (int nId : {IDOK, IDC_ASK_HIDE, IDC_ASK_FLOAT}) {
+            const RECT button = WindowRect(::GetDlgItem(hAsk, nId));
+            EXPECT_LE(button.right, client.right - kStrip) << nId;
+            EXPECT_LE(button.bottom, client.bottom - kStrip) << nId;
+        }
+        EXPECT_GE(WindowRect(::GetDlgItem(hAsk, IDC_ASK_LAUNCHER)).top, client.bottom);
+    }
     if (dpi >= 120) {
         EXPECT_EQ(rc.left, 0);
         EXPECT_EQ(rc.top, 0);

@@ -90,10 +90,11 @@ TEST(GlobalHotKey, MessagesAndTheKeyThatToggles) {
 }
 
 TEST(SizeTrouble, SizeFromDpiAndMessage) {
-    EXPECT_EQ(SizeTroubleWindowSize(96), (PixelSize{550, 750}));
-    EXPECT_EQ(SizeTroubleWindowSize(143), (PixelSize{655, 894}));
-    EXPECT_EQ(SizeTroubleWindowSize(144), (PixelSize{630, 870}));
-    EXPECT_EQ(SizeTroubleWindowSize(192), (PixelSize{840, 1160}));
+    // Tahoma's base units and Wine's frame at 143 and 144 dpi.
+    const DialogMetrics metrics = {9, 19, {6, 34}};
+    EXPECT_EQ(SizeTroubleWindowSize(96, metrics), (PixelSize{550, 750}));
+    EXPECT_EQ(SizeTroubleWindowSize(143, metrics), (PixelSize{630, 763}));
+    EXPECT_EQ(SizeTroubleWindowSize(144, metrics), (PixelSize{630, 870}));
     EXPECT_EQ(SizeTroubleMessage(120, 96),
               L"Please send this message to support@vorlip.example dpiX is 120, dipY is 96");
 }

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Usage: xvfb.sh start N | stop N
-# A virtual screen :N (1280x900, 24-bit) for Wine when there is no real display; `start` returns
-# once the server answers, so the next command can draw at once.
+# Usage: xvfb.sh start N [WIDTHxHEIGHT] | stop N
+# A virtual screen :N (1280x900 unless told, 24-bit) for Wine when there is no real display;
+# `start` returns once the server answers, so the next command can draw at once.
 set -euo pipefail
 
-if [ $# -ne 2 ] || ! [[ "$2" =~ ^[0-9]+$ ]]; then
-    echo "usage: $0 start|stop DISPLAYNUM" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ] || ! [[ "$2" =~ ^[0-9]+$ ]] ||
+    ! [[ "${3:-1280x900}" =~ ^[0-9]+x[0-9]+$ ]]; then
+    echo "usage: $0 start DISPLAYNUM [WIDTHxHEIGHT] | stop DISPLAYNUM" >&2
     exit 2
 fi
 num=$2
+size=${3:-1280x900}
 pidfile="/tmp/vorlip-xvfb-$num.pid"
 
 running() {
@@ -26,7 +28,7 @@ start)
     fi
     log="/tmp/vorlip-xvfb-$num.log"
     # setsid: the server must outlive the shell that started it and ignore its job control.
-    setsid Xvfb ":$num" -screen 0 1280x900x24 -nolisten tcp >"$log" 2>&1 </dev/null &
+    setsid Xvfb ":$num" -screen 0 "${size}x24" -nolisten tcp >"$log" 2>&1 </dev/null &
     pid=$!
     echo "$pid" >"$pidfile"
     for _ in $(seq 100); do
@@ -55,7 +57,7 @@ stop)
     rm -f "$pidfile"
     ;;
 *)
-    echo "usage: $0 start|stop DISPLAYNUM" >&2
+    echo "usage: $0 start DISPLAYNUM [WIDTHxHEIGHT] | stop DISPLAYNUM" >&2
     exit 2
     ;;
 esac
