@@ -127,12 +127,14 @@ void CVorlIPDlg::OnTaskbarCreated() {
 }
 
 // The log-on start is a Task Scheduler task: Windows silently skips a Run-key program that asks
-// for administrator rights. A Run value of an earlier version goes in both directions.
+// for administrator rights. Like the Run value, it is one for the machine, started at every
+// user's log-on, whichever administrator ticks or unticks the box. A Run value of an earlier
+// version goes in both directions.
 void CVorlIPDlg::SetStartOnBoot() {
     const bool bOn = IsChecked(IDC_START_ON_BOOT);
     const platform::TaskChange change =
-        bOn ? platform::RegisterTask(
-                  kLogOnTaskName, LogOnTaskXml(platform::ModulePath(), platform::CurrentUserId()))
+        bOn ? platform::RegisterGroupTask(kLogOnTaskName, LogOnTaskXml(platform::ModulePath()),
+                                          kUsersGroupSid)
             : platform::DeleteTask(kLogOnTaskName);
     const StartOnBootOutcome outcome =
         DecideStartOnBoot(bOn, TaskErrorCode(static_cast<uint32_t>(change.hrConnect)),
