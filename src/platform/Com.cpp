@@ -22,8 +22,9 @@ Fn Resolve(HMODULE hModule, const char* pszName) {
                : nullptr;
 }
 
-// Only from the system folder: the program runs with administrator rights, and a DLL of the
-// same name beside it must never be loaded in their place.
+// From the system folder, as every library of the program (see LoadLibrariesOnlyFromSystemFolder):
+// said here again so that no caller of this file, a test program included, can get a DLL of the
+// same name from the program's folder instead.
 HMODULE LoadSystemLibrary(const wchar_t* pszName) {
     return ::LoadLibraryExW(pszName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
