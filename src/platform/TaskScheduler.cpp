@@ -12,7 +12,10 @@ namespace {
 constexpr CLSID kClsidTaskScheduler = {
     0x0f87369f, 0xa4e5, 0x4cfc, {0xbd, 0x3e, 0x73, 0xe6, 0x15, 0x45, 0x72, 0xdd}};
 
-// The scheduler of this machine, connected as the calling user, and its root folder.
+// The scheduler of this machine, connected with this process's token, and its root folder. The
+// scheduler object lives in this process and reaches the service over a connection of its own;
+// COM's process-wide security settings, which govern calls through COM proxies only, play no
+// part, so none are set (they would hold for every later COM call of the elevated process).
 HRESULT OpenRootFolder(com::Ptr<ITaskService>& service, com::Ptr<ITaskFolder>& folder) {
     HRESULT hr = com::CreateInstance(kClsidTaskScheduler, CLSCTX_INPROC_SERVER,
                                      __uuidof(ITaskService), service.OutVoid());
@@ -31,7 +34,6 @@ TaskChange WithRootFolder(Change change) {
     TaskChange result;
     const com::Apartment apartment;
     if (FAILED(result.hrConnect = apartment.Status())) return result;
-    com::AllowImpersonation();
     com::Ptr<ITaskService> service;
     com::Ptr<ITaskFolder> folder;
     if (FAILED(result.hrConnect = OpenRootFolder(service, folder))) return result;
