@@ -3,11 +3,11 @@
 
 #include <windowsx.h>
 
-#include "platform/Shell.h"
 #include "platform/System.h"
 #include "resource.h"
 #include "ui/DesktopLayout.h"
 #include "ui/FloatDlg.h"
+#include "ui/WebPage.h"
 
 AskDialog g_AskDialog;
 
@@ -76,7 +76,7 @@ void AskDialog::OnFloat() {
 }
 
 void AskDialog::OnOpenPage() {
-    platform::OpenInBrowser(kProjectPage);
+    OpenWebPage(m_hWnd, kProjectPage, m_nLanguage);
 }
 
 // From 120 dpi up the dialog stands larger in the work area's corner; below, it keeps the place

@@ -12,6 +12,7 @@
 #include "ui/LanguageTexts.h"
 #include "ui/SystemOptions.h"
 #include "ui/VorlTrayIcon.h"
+#include "ui/WebPage.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -186,5 +187,5 @@ void CVorlIPDlg::FixWindowSize() {
 }
 
 void CVorlIPDlg::OnVisitFacebook() {
-    platform::OpenInBrowser(kSocialPage);
+    OpenWebPage(m_hWnd, kSocialPage, m_Options.language);
 }
