@@ -56,6 +56,11 @@ BOOL AskDialog::OnInitDialog() {
     return TRUE;
 }
 
+// The label is gone by now: its font is freed with the dialog, not at the next showing.
+void AskDialog::OnNcDestroy() {
+    ReleaseLabelFont();
+}
+
 void AskDialog::ReleaseLabelFont() {
     if (m_hLabelFont) ::DeleteObject(m_hLabelFont);
     m_hLabelFont = nullptr;
@@ -136,10 +141,6 @@ INT_PTR AskDialog::OnMessage(UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
             return TRUE;
         case WM_LBUTTONDOWN:
             if (IsTerminateLinkClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) OnOpenPage();
-            return FALSE;
-        case WM_NCDESTROY:
-            // The label is gone by now; its font is no longer needed.
-            ReleaseLabelFont();
             return FALSE;
         default:
             return FALSE;

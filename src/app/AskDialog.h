@@ -22,6 +22,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    void OnNcDestroy() override;
 
 private:
     void OnHide();

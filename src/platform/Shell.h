@@ -1,5 +1,6 @@
-// Shell actions: every page opened, notification-area icon, global hot key and command-line
-// split of the program goes through here.
+// Shell actions: pages opened through the desktop, the notification-area icon and the shell's
+// messages, global hot keys and the command line's split; every such call of the program goes
+// through here.
 #pragma once
 
 #include <windows.h>

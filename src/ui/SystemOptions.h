@@ -1,5 +1,5 @@
-// What the option check boxes and the size-trouble button decide, apart from the registry and
-// window calls that carry it out.
+// What the option check boxes and the size-trouble button decide (the log-on task's definition
+// included), apart from the registry, scheduler and window calls that carry it out.
 #pragma once
 
 #include <cstdint>

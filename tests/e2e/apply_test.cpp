@@ -1,7 +1,8 @@
 // "Change All" against a real interface: the runner starts these in a namespace of their own,
 // puts a netsh stand-in that carries out the commands with `ip` into the prefix's system folder,
 // and plants a recording netsh.exe in the folder "Apply", the program's own and its current
-// folder, which must never run.
+// folder, which must never run. One test plants DLLs under system libraries' names beside a
+// copy of the program, which must never load.
 #include <winsock2.h>
 #include <iphlpapi.h>
 #include <sddl.h>

@@ -1,6 +1,6 @@
 // The update check against a real local web server that the runner reaches by the project's
 // update host name; each test tells the server what to answer, and a stand-in browser records
-// what the program hands to the shell.
+// what the program hands to the shell. One test hides the desktop shell from the program.
 #include <gtest/gtest.h>
 
 #include <sstream>
