@@ -826,11 +826,16 @@ public:
         }
         ::RegCloseKey(hKey);
     }
-    ~WindowsSearchOrder() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
+    ~WindowsSearchOrder() {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        // The program's own key goes too, unless something else is kept there.
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);
+    }
     WindowsSearchOrder(const WindowsSearchOrder&) = delete;
     WindowsSearchOrder& operator=(const WindowsSearchOrder&) = delete;
 
 private:
+    static constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\VorlIP.exe";
     static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\VorlIP.exe\\DllOverrides";
     static constexpr wchar_t kOrder[] = L"native,builtin";
 };
