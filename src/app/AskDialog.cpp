@@ -3,11 +3,11 @@
 
 #include <windowsx.h>
 
-#include "platform/Shell.h"
 #include "platform/System.h"
 #include "resource.h"
 #include "ui/DesktopLayout.h"
 #include "ui/FloatDlg.h"
+#include "ui/WebPage.h"
 
 AskDialog g_AskDialog;
 
@@ -56,6 +56,11 @@ BOOL AskDialog::OnInitDialog() {
     return TRUE;
 }
 
+// The label is gone by now: its font is freed with the dialog, not at the next showing.
+void AskDialog::OnNcDestroy() {
+    ReleaseLabelFont();
+}
+
 void AskDialog::ReleaseLabelFont() {
     if (m_hLabelFont) ::DeleteObject(m_hLabelFont);
     m_hLabelFont = nullptr;
@@ -76,7 +81,7 @@ void AskDialog::OnFloat() {
 }
 
 void AskDialog::OnOpenPage() {
-    platform::OpenInBrowser(kProjectPage);
+    OpenWebPage(m_hWnd, kProjectPage, m_nLanguage);
 }
 
 // From 120 dpi up the dialog stands larger in the work area's corner; below, it keeps the place
@@ -136,10 +141,6 @@ INT_PTR AskDialog::OnMessage(UINT uMsg, WPARAM, LPARAM lParam, bool& bHandled) {
             return TRUE;
         case WM_LBUTTONDOWN:
             if (IsTerminateLinkClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) OnOpenPage();
-            return FALSE;
-        case WM_NCDESTROY:
-            // The label is gone by now; its font is no longer needed.
-            ReleaseLabelFont();
             return FALSE;
         default:
             return FALSE;

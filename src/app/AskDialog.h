@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "config/ConfigKeys.h"
 #include "win/Dialog.h"
 
 class AskDialog : public win::Dialog {
@@ -15,10 +16,13 @@ public:
     // the last showing. The dialog's result is IDOK for Terminate and both hides, IDCANCEL for
     // Cancel.
     bool m_bHideRequested = false;
+    // The interface language, for a message the dialog shows; set before each showing.
+    int m_nLanguage = kLanguageEnglish;
 
 protected:
     BOOL OnInitDialog() override;
     INT_PTR OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    void OnNcDestroy() override;
 
 private:
     void OnHide();

@@ -184,7 +184,7 @@ void CVorlIPDlg::ReleaseGlobalHotKey() {
 
 // The check runs on a thread of its own that the window never waits for, not even at exit.
 void CVorlIPDlg::StartUpdateCheck() {
-    StartUpdateCheckThread(m_hWnd);
+    StartUpdateCheckThread(m_hWnd, m_Options.language);
 }
 
 // Enter never closes the main window.
@@ -203,6 +203,7 @@ void CVorlIPDlg::OnExitAnyway() {
         ::SetForegroundWindow(hAsk);
         return;
     }
+    g_AskDialog.m_nLanguage = m_Options.language;
     const INT_PTR nChoice = g_AskDialog.DoModal(m_hWnd);
     if (nChoice == IDCANCEL) return;
     if (nChoice == IDOK && g_AskDialog.m_bHideRequested) {

@@ -12,6 +12,7 @@
 #include "ui/LanguageTexts.h"
 #include "ui/SystemOptions.h"
 #include "ui/VorlTrayIcon.h"
+#include "ui/WebPage.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -127,12 +128,14 @@ void CVorlIPDlg::OnTaskbarCreated() {
 }
 
 // The log-on start is a Task Scheduler task: Windows silently skips a Run-key program that asks
-// for administrator rights. A Run value of an earlier version goes in both directions.
+// for administrator rights. Like the Run value, it is one for the machine, started at every
+// user's log-on, whichever administrator ticks or unticks the box. A Run value of an earlier
+// version goes in both directions.
 void CVorlIPDlg::SetStartOnBoot() {
     const bool bOn = IsChecked(IDC_START_ON_BOOT);
     const platform::TaskChange change =
-        bOn ? platform::RegisterTask(
-                  kLogOnTaskName, LogOnTaskXml(platform::ModulePath(), platform::CurrentUserId()))
+        bOn ? platform::RegisterGroupTask(kLogOnTaskName, LogOnTaskXml(platform::ModulePath()),
+                                          kUsersGroupSid)
             : platform::DeleteTask(kLogOnTaskName);
     const StartOnBootOutcome outcome =
         DecideStartOnBoot(bOn, TaskErrorCode(static_cast<uint32_t>(change.hrConnect)),
@@ -184,5 +187,5 @@ void CVorlIPDlg::FixWindowSize() {
 }
 
 void CVorlIPDlg::OnVisitFacebook() {
-    platform::OpenInBrowser(kSocialPage);
+    OpenWebPage(m_hWnd, kSocialPage, m_Options.language);
 }

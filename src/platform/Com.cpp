@@ -9,9 +9,6 @@ namespace {
 using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
 using CoUninitializeFn = void(WINAPI*)();
 using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-using CoInitializeSecurityFn = HRESULT(WINAPI*)(PSECURITY_DESCRIPTOR, LONG,
-                                                SOLE_AUTHENTICATION_SERVICE*, void*, DWORD, DWORD,
-                                                void*, DWORD, void*);
 using SysAllocStringFn = BSTR(WINAPI*)(const OLECHAR*);
 using SysFreeStringFn = void(WINAPI*)(BSTR);
 
@@ -22,8 +19,9 @@ Fn Resolve(HMODULE hModule, const char* pszName) {
                : nullptr;
 }
 
-// Only from the system folder: the program runs with administrator rights, and a DLL of the
-// same name beside it must never be loaded in their place.
+// From the system folder, as every library of the program (see LoadLibrariesOnlyFromSystemFolder):
+// said here again so that no caller of this file, a test program included, can get a DLL of the
+// same name from the program's folder instead.
 HMODULE LoadSystemLibrary(const wchar_t* pszName) {
     return ::LoadLibraryExW(pszName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
@@ -32,7 +30,6 @@ struct Library {
     CoInitializeExFn pInitialize = nullptr;
     CoUninitializeFn pUninitialize = nullptr;
     CoCreateInstanceFn pCreateInstance = nullptr;
-    CoInitializeSecurityFn pInitializeSecurity = nullptr;
     SysAllocStringFn pAllocString = nullptr;
     SysFreeStringFn pFreeString = nullptr;
 
@@ -42,7 +39,6 @@ struct Library {
         pInitialize = Resolve<CoInitializeExFn>(hOle, "CoInitializeEx");
         pUninitialize = Resolve<CoUninitializeFn>(hOle, "CoUninitialize");
         pCreateInstance = Resolve<CoCreateInstanceFn>(hOle, "CoCreateInstance");
-        pInitializeSecurity = Resolve<CoInitializeSecurityFn>(hOle, "CoInitializeSecurity");
         pAllocString = Resolve<SysAllocStringFn>(hOleAut, "SysAllocString");
         pFreeString = Resolve<SysFreeStringFn>(hOleAut, "SysFreeString");
     }
@@ -82,12 +78,6 @@ HRESULT CreateInstance(REFCLSID clsid, DWORD dwContext, REFIID iid, void** ppv) 
     *ppv = nullptr;
     if (!Com().Ready()) return MissingLibrary();
     return Com().pCreateInstance(clsid, nullptr, dwContext, iid, ppv);
-}
-
-void AllowImpersonation() {
-    if (!Com().pInitializeSecurity) return;
-    Com().pInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT_PRIVACY,
-                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, 0, nullptr);
 }
 
 Bstr::Bstr(const wchar_t* psz) : m_b(Com().Ready() ? Com().pAllocString(psz) : nullptr) {}

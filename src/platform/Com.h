@@ -1,6 +1,6 @@
 // COM for the few actions that need it (the log-on task, opening pages through the desktop
-// shell). ole32 and oleaut32 are loaded from the system folder at the first use, so a start of
-// the program never loads them.
+// shell). ole32 and oleaut32 are loaded at the first use, so a start of the program never loads
+// them. No process-wide COM security is set: every call keeps the system's defaults.
 #pragma once
 
 #include <windows.h>
@@ -26,10 +26,6 @@ private:
 
 // CoCreateInstance, or the error of loading COM.
 HRESULT CreateInstance(REFCLSID clsid, DWORD dwContext, REFIID iid, void** ppv);
-
-// Asks that calls out of this process let the callee act as this user (what the Task Scheduler
-// needs to register a task for the user). Harmless when the process has settled it already.
-void AllowImpersonation();
 
 // A BSTR owned for its lifetime; null when COM is unavailable or memory ran out.
 class Bstr {

@@ -19,8 +19,10 @@ void SetTimeouts(HINTERNET hInternet, DWORD dwTimeoutMs) {
     }
 }
 
-// HTTP/1.1 caches obey the first, HTTP/1.0 proxies the second.
-constexpr wchar_t kNoCacheHeaders[] = L"Cache-Control: no-cache\r\nPragma: no-cache\r\n";
+// HTTP/1.1 caches obey the first, HTTP/1.0 proxies the second. One call each: with the replace
+// flag WinINet takes a single header per call.
+constexpr const wchar_t* kNoCacheHeaders[] = {L"Cache-Control: no-cache\r\n",
+                                              L"Pragma: no-cache\r\n"};
 
 void Close(void*& hInternet) {
     if (hInternet) ::InternetCloseHandle(hInternet);
@@ -79,8 +81,10 @@ bool InternetSession::OpenUrl(const std::wstring& url) {
                                     nullptr, dwFlags, 0);
     if (!m_hRequest) return false;
     SetTimeouts(m_hRequest, m_dwTimeoutMs);
-    ::HttpAddRequestHeadersW(m_hRequest, kNoCacheHeaders, static_cast<DWORD>(-1),
-                             HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
+    for (const wchar_t* pszHeader : kNoCacheHeaders) {
+        ::HttpAddRequestHeadersW(m_hRequest, pszHeader, static_cast<DWORD>(-1),
+                                 HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
+    }
     if (!::HttpSendRequestW(m_hRequest, nullptr, 0, nullptr, 0)) {
         Close(m_hRequest);
         return false;

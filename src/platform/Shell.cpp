@@ -56,7 +56,9 @@ HRESULT DesktopShellDispatch(com::Ptr<IShellDispatch2>& shell) {
     return application->QueryInterface(__uuidof(IShellDispatch2), shell.OutVoid());
 }
 
-bool OpenThroughDesktopShell(const std::wstring& url) {
+}  // namespace
+
+bool OpenInBrowser(const std::wstring& url) {
     const com::Apartment apartment;
     if (FAILED(apartment.Status())) return false;
     com::Ptr<IShellDispatch2> shell;
@@ -68,17 +70,6 @@ bool OpenThroughDesktopShell(const std::wstring& url) {
     const VARIANT operation = com::StringVariant(verb);
     const VARIANT show = com::IntVariant(SW_SHOWNORMAL);
     return SUCCEEDED(shell->ShellExecute(file, none, none, operation, show));
-}
-
-}  // namespace
-
-bool OpenInBrowser(const std::wstring& url) {
-    // Started from here, the browser would inherit our administrator rights.
-    if (OpenThroughDesktopShell(url)) return true;
-    const auto result = reinterpret_cast<INT_PTR>(
-        ::ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    // ShellExecute reports success with a value above 32.
-    return result > 32;
 }
 
 bool AddNotifyIcon(HWND hOwner, UINT uId, UINT uCallbackMessage, HICON hIcon,

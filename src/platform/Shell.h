@@ -1,5 +1,6 @@
-// Shell actions: every ShellExecuteW, notification-area icon and global hot key of the program
-// goes through here.
+// Shell actions: pages opened through the desktop, the notification-area icon and the shell's
+// messages, global hot keys and the command line's split; every such call of the program goes
+// through here.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +11,9 @@
 namespace platform {
 
 // Opens an address in the user's default browser, shown normally, through the desktop shell's
-// own process so that the browser runs with the user's normal rights; where no desktop shell
-// answers, from this process. False when the shell refused.
+// own process so that the browser runs with the user's normal rights. False when no desktop
+// shell answers (another shell, none, or none that shares its automation object) or it refused;
+// nothing is then started: from this process, the browser would run with administrator rights.
 bool OpenInBrowser(const std::wstring& url);
 
 // Adds icon uId of hOwner to the notification area with a callback message and a tooltip.

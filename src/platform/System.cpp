@@ -13,7 +13,20 @@ namespace {
 constexpr size_t kLongestPath = 32768;
 constexpr size_t kHostNameBuffer = 1024;
 constexpr WORD kSocketsVersion = MAKEWORD(2, 0);
+// Not on the known-DLL list, and loaded by name from inside other system libraries.
+constexpr const wchar_t* kDrawingLibraries[] = {L"uxtheme.dll", L"msimg32.dll"};
 }  // namespace
+
+void LoadLibrariesOnlyFromSystemFolder() {
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // Not every load by name inside the system's own libraries follows the process's default
+    // directories: Wine resolves their delay-loaded imports along the old search order, program
+    // folder first. The drawing libraries the common controls and the theme code pull in that
+    // way are taken from the system folder now; a later load by name finds them loaded.
+    for (const wchar_t* pszName : kDrawingLibraries) {
+        ::LoadLibraryExW(pszName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    }
+}
 
 std::wstring ModulePath() {
     std::vector<wchar_t> buffer(MAX_PATH);

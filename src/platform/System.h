@@ -1,4 +1,5 @@
-// The running program and the screen: module path, screen dpi, the computer's own address.
+// The running program and the screen: where its libraries come from, module path, screen dpi,
+// the computer's own address.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,14 @@
 #include <string>
 
 namespace platform {
+
+// From now on every library this process loads by name, and every library such a library needs,
+// comes from the system folder only, never from the program's own folder or the current one:
+// the program runs with administrator rights, often from a Downloads folder where a web page
+// can have left a DLL of a system library's name. Call it first thing, before anything loads a
+// library (the delay-loaded ones included). The program imports only known DLLs, which the
+// system always takes from its own folder, at start.
+void LoadLibrariesOnlyFromSystemFolder();
 
 // The full path of the program's executable, however long; empty when the system gives none.
 std::wstring ModulePath();

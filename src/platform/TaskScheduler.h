@@ -16,13 +16,12 @@ struct TaskChange {
     HRESULT hrChange = S_OK;
 };
 
-// Registers (or replaces) task name from its XML definition, to run with the token of the user
-// who is logged on when it starts.
-TaskChange RegisterTask(const std::wstring& name, const std::wstring& xml);
+// Registers (or replaces) task name from its XML definition, whose principal is the group
+// groupSid: the task runs for whichever member of the group it starts for, with that member's
+// own token. Every administrator replaces the same task.
+TaskChange RegisterGroupTask(const std::wstring& name, const std::wstring& xml,
+                             const std::wstring& groupSid);
 // Deletes task name; a task that is not there gives HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND).
 TaskChange DeleteTask(const std::wstring& name);
-
-// The user running the program, as "DOMAIN\user", or just "user" when the domain is unknown.
-std::wstring CurrentUserId();
 
 }  // namespace platform

@@ -85,6 +85,15 @@ constexpr const wchar_t* kApplyReportTexts[kApplyReportTextCount][kLanguageCount
      L"プリンター「{}」がないため、既定のプリンターを変更しませんでした。"},
 };
 
+constexpr const wchar_t* kPageAddressTexts[kLanguageCount] = {
+    L"The page could not be handed to your browser. To open it, copy this address into your "
+    L"browser (Ctrl+C copies this message):",
+    L"페이지를 브라우저로 열 수 없습니다. 아래 주소를 브라우저에 붙여 넣으세요 "
+    L"(Ctrl+C로 이 메시지를 복사할 수 있습니다):",
+    L"ページをブラウザーで開けませんでした。下のアドレスをブラウザーに貼り付けてください"
+    L"（Ctrl+C でこのメッセージをコピーできます）:",
+};
+
 constexpr const wchar_t* kCaptionPrefixes[kLanguageCount] = {
     L"VorlIP FREE ",
     L"VorlIP 프리 ",
@@ -188,4 +197,8 @@ std::array<ControlCaption, kCaptionedControlCount> GetControlCaptions(int langua
         captions[k] = {kCaptionRows[k].nId, kCaptionRows[k].captions[column]};
     }
     return captions;
+}
+
+std::wstring PageAddressMessage(const std::wstring& url, int language) {
+    return std::wstring(kPageAddressTexts[CaptionColumn(language)]) + L"\n\n" + url;
 }

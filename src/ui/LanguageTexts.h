@@ -67,3 +67,10 @@ std::wstring GetWindowCaption(int language);
 // Control id and caption, in the order the captions are set. Korean for 1, Japanese for 2 and
 // English for any other index, so a stray index still leaves a readable window.
 std::array<ControlCaption, kCaptionedControlCount> GetControlCaptions(int language);
+
+// What is said when a page could not be handed to the desktop, which opens it in the user's
+// browser with the user's normal rights (the program itself never starts a browser: it would
+// run with administrator rights): the address on a line of its own at the end, so that the
+// user can copy the message (Ctrl+C) and take the address from it. English for an index
+// outside the table.
+std::wstring PageAddressMessage(const std::wstring& url, int language);

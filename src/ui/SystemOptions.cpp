@@ -54,26 +54,24 @@ std::wstring RunValueText(const std::wstring& modulePath) {
     return L"\"" + modulePath + L"\"";
 }
 
-std::wstring LogOnTaskXml(const std::wstring& modulePath, const std::wstring& userId) {
+std::wstring LogOnTaskXml(const std::wstring& modulePath) {
     const size_t slash = modulePath.find_last_of(L"\\/");
     const std::wstring folder =
         slash == std::wstring::npos ? std::wstring() : modulePath.substr(0, slash);
-    const std::wstring user = XmlText(userId);
-    // Without a user id the trigger would fire at anybody's log-on.
-    const std::wstring userElement = user.empty() ? L"" : L"<UserId>" + user + L"</UserId>";
+    // A log-on trigger without a user fires at anybody's log-on; the group principal runs the
+    // task for whoever of the group logged on. The schema has no logon type for a group: the
+    // group logon type is given when the task is registered.
     return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
            L"<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">"
            L"<RegistrationInfo><Description>Starts VorlIP when you log on.</Description>"
            L"</RegistrationInfo>"
-           L"<Triggers><LogonTrigger><Enabled>true</Enabled>" +
-           userElement +
-           L"</LogonTrigger></Triggers>"
-           L"<Principals><Principal id=\"Author\">" +
-           userElement +
-           L"<LogonType>InteractiveToken</LogonType><RunLevel>HighestAvailable</RunLevel>"
-           L"</Principal></Principals>"
+           L"<Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>"
+           L"<Principals><Principal id=\"Author\"><GroupId>" +
+           std::wstring(kUsersGroupSid) +
+           L"</GroupId><RunLevel>HighestAvailable</RunLevel></Principal></Principals>"
            L"<Settings>"
-           L"<MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy>"
+           // Another user who logs on while the program runs for the first gets it too.
+           L"<MultipleInstancesPolicy>Parallel</MultipleInstancesPolicy>"
            L"<DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"
            L"<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
            L"<AllowHardTerminate>true</AllowHardTerminate>"

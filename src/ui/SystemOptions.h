@@ -1,5 +1,5 @@
-// What the option check boxes and the size-trouble button decide, apart from the registry and
-// window calls that carry it out.
+// What the option check boxes and the size-trouble button decide (the log-on task's definition
+// included), apart from the registry, scheduler and window calls that carry it out.
 #pragma once
 
 #include <cstdint>
@@ -20,11 +20,17 @@ inline constexpr wchar_t kLogOnTaskName[] = L"VorlIP";
 // a path with spaces cannot be read as a shorter program followed by arguments.
 std::wstring RunValueText(const std::wstring& modulePath);
 
-// The log-on task's definition (Task Scheduler XML): started at userId's log-on with that user's
-// own token at the highest run level (elevated, without a prompt), the program at modulePath
-// quoted, its folder as working folder; on battery too, without a time limit and without idle
-// conditions.
-std::wstring LogOnTaskXml(const std::wstring& modulePath, const std::wstring& userId);
+// The built-in Users group, by its SID: the same on every machine and in every language, where
+// its name is not ("Benutzer", "사용자"...).
+inline constexpr wchar_t kUsersGroupSid[] = L"S-1-5-32-545";
+
+// The log-on task's definition (Task Scheduler XML): started at the log-on of every member of
+// kUsersGroupSid, as the Run value of earlier versions started the program at every user's
+// log-on, each time with that user's own token at the highest run level it holds (an
+// administrator's elevated, without a prompt); the program at modulePath quoted, its folder as
+// working folder; on battery too, without a time limit and without idle conditions. The
+// principal is a group, so the task must be registered with the group logon type.
+std::wstring LogOnTaskXml(const std::wstring& modulePath);
 
 // The code a message shows for a failed Task Scheduler call: the system error code an HRESULT
 // carries (5 for access denied, 2 for a task that is not there), any other HRESULT as it is.

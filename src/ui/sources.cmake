@@ -16,4 +16,5 @@ list(APPEND VORLIP_APP_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/HelpDlg.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ProcessingDlg.cpp
      ${CMAKE_CURRENT_LIST_DIR}/SearchDlg.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/VorlTrayIconWin.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/VorlTrayIconWin.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/WebPageWin.cpp)

@@ -18,9 +18,10 @@ inline constexpr unsigned long kUpdateCheckTimeoutMs = 5000;
 int CheckLatestVersion(VersionInfo& info, std::wstring strRunningVersion);
 
 // The checking thread's procedure: checks, and runs CUpdateServerDlg modally on this thread when
-// another version is published. pParam (the main window) is not used. Returns 0.
-UINT UpdateCheckThread(LPVOID pParam);
+// another version is published, with nLanguage for what it says in the interface language.
+// pParam (the main window) is not used. Returns 0.
+UINT UpdateCheckThread(LPVOID pParam, int nLanguage);
 
 // Starts UpdateCheckThread on a new thread that nobody waits for: the program may end while it
 // runs. Returns false when the system gives no thread; the check is then skipped.
-bool StartUpdateCheckThread(LPVOID pParam);
+bool StartUpdateCheckThread(LPVOID pParam, int nLanguage);

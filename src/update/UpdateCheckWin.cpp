@@ -22,8 +22,9 @@ std::wstring ProgramName() {
     return name;
 }
 
-void ShowNewVersion(const VersionInfo& info) {
+void ShowNewVersion(const VersionInfo& info, int nLanguage) {
     CUpdateServerDlg dlg;
+    dlg.m_nLanguage = nLanguage;
     dlg.m_strLatestVersion = info.m_strLatestVersion;
     dlg.m_strDownloadPage = info.m_strDownloadPage;
     dlg.m_strReleaseNotes = info.m_strReleaseNotes;
@@ -44,21 +45,21 @@ int CheckLatestVersion(VersionInfo& info, std::wstring strRunningVersion) {
     return ParseVersionText(platform::AnsiToWide(*body), strRunningVersion, info);
 }
 
-UINT UpdateCheckThread(LPVOID) {
+UINT UpdateCheckThread(LPVOID, int nLanguage) {
     // Whatever goes wrong here stays here: the check must never disturb the program.
     try {
         VersionInfo info;
         if (CheckLatestVersion(info, kProgramVersionText) == kVersionCheckDifferent) {
-            ShowNewVersion(info);
+            ShowNewVersion(info, nLanguage);
         }
     } catch (...) {
     }
     return 0;
 }
 
-bool StartUpdateCheckThread(LPVOID pParam) {
+bool StartUpdateCheckThread(LPVOID pParam, int nLanguage) {
     try {
-        std::thread(UpdateCheckThread, pParam).detach();
+        std::thread(UpdateCheckThread, pParam, nLanguage).detach();
         return true;
     } catch (const std::exception&) {
         return false;

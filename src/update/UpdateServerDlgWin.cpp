@@ -1,7 +1,7 @@
 #include "update/UpdateServerDlg.h"
 
-#include "platform/Shell.h"
 #include "resource.h"
+#include "ui/WebPage.h"
 #include "update/VersionFile.h"
 
 CUpdateServerDlg::CUpdateServerDlg() : win::Dialog(IDD_UPDATE_SERVER) {}
@@ -18,6 +18,6 @@ void CUpdateServerDlg::OnOK() {
     // The address comes from the network: a file: address, a share or a local path would have
     // the shell start a program. Such an address is only shown, and the button does nothing.
     if (!IsWebAddress(m_strDownloadPage)) return;
-    platform::OpenInBrowser(m_strDownloadPage);
+    OpenWebPage(m_hWnd, m_strDownloadPage, m_nLanguage);
     EndDialog(IDOK);
 }

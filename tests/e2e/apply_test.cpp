@@ -1,7 +1,8 @@
 // "Change All" against a real interface: the runner starts these in a namespace of their own,
 // puts a netsh stand-in that carries out the commands with `ip` into the prefix's system folder,
 // and plants a recording netsh.exe in the folder "Apply", the program's own and its current
-// folder, which must never run.
+// folder, which must never run. One test plants DLLs under system libraries' names beside a
+// copy of the program, which must never load.
 #include <winsock2.h>
 #include <iphlpapi.h>
 #include <sddl.h>
@@ -790,4 +791,110 @@ TEST(Apply, CommandLineRefusesAMissingAdapterAndCountsEveryStepThatFailed) {
     EXPECT_EQ(UserValue(kInternetSettings, L"AutoConfigURL"), L"<missing>");
     const std::string log = ReadFileBytes(NetshFile(L"netsh.log"));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 9) << "three lines, three runs: " << log;
+}
+
+namespace {
+
+// Libraries the program uses that are not on Windows' known-DLL list, so that the system would
+// look for them in the program's folder first: the five the program and its common controls
+// load, the common controls themselves, and what those load in turn under Wine. (Wine's own
+// gdi32 imports version.dll as the process starts, before any code of the program runs; on
+// Windows gdi32 is a known DLL whose imports come from the system folder, so it is not planted.)
+const wchar_t* const kPlantedNames[] = {L"wininet.dll",  L"winspool.drv", L"iphlpapi.dll",
+                                        L"msimg32.dll",  L"uxtheme.dll",  L"comctl32.dll",
+                                        L"compstui.dll", L"dnsapi.dll",   L"mpr.dll",
+                                        L"propsys.dll",  L"userenv.dll"};
+
+// While it lives, Wine looks for each planted name the way Windows does, program folder first,
+// in every VorlIP.exe it starts; otherwise it takes its own copy whatever lies there. (Set in
+// the registry: WINEDLLOVERRIDES changed here would not reach a program this process starts.)
+class WindowsSearchOrder {
+public:
+    WindowsSearchOrder() {
+        HKEY hKey = nullptr;
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
+                              nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        for (const wchar_t* pszName : kPlantedNames) {
+            std::wstring name(pszName);
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, L".dll") == 0) {
+                name.resize(name.size() - 4);
+            }
+            ::RegSetValueExW(hKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(kOrder),
+                             sizeof(kOrder));
+        }
+        ::RegCloseKey(hKey);
+    }
+    ~WindowsSearchOrder() {
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+        // The program's own key goes too, unless something else is kept there.
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);
+    }
+    WindowsSearchOrder(const WindowsSearchOrder&) = delete;
+    WindowsSearchOrder& operator=(const WindowsSearchOrder&) = delete;
+
+private:
+    static constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\VorlIP.exe";
+    static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\VorlIP.exe\\DllOverrides";
+    static constexpr wchar_t kOrder[] = L"native,builtin";
+};
+
+// The marker DLL, built beside VorlIP.exe.
+std::wstring PlantedDllPath() {
+    wchar_t exe[MAX_PATH] = {};
+    ::GetEnvironmentVariableW(L"VORLIP_EXE", exe, MAX_PATH);
+    const std::wstring path(exe);
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"planted_dll.dll";
+}
+
+// The names whose planted copy was loaded: each leaves NAME.loaded beside it.
+std::vector<std::string> LoadedPlants(const std::wstring& folder) {
+    std::vector<std::string> loaded;
+    for (const wchar_t* pszName : kPlantedNames) {
+        const std::wstring marker = folder + L"\\" + pszName + L".loaded";
+        if (::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            const std::wstring name(pszName);
+            loaded.emplace_back(name.begin(), name.end());
+        }
+    }
+    return loaded;
+}
+
+}  // namespace
+
+// The program runs with administrator rights, often from a Downloads folder where a web page can
+// have left a DLL under a system library's name. Started beside such DLLs, it takes every
+// library from the system folder while it starts, saves, applies and lists the printers.
+TEST(Apply, LibrariesPlantedBesideTheProgramAreNeverLoaded) {
+    SetProxyValue(nullptr);
+    ResetDefaultPrinterRecord();
+    const std::wstring folderName = CurrentTestName();
+    {
+        const ScratchFolder folder(folderName);
+        for (const wchar_t* pszName : kPlantedNames) {
+            ASSERT_TRUE(::CopyFileW(PlantedDllPath().c_str(),
+                                    (folder.Path() + L"\\" + pszName).c_str(), FALSE))
+                << "no marker DLL beside VorlIP.exe";
+        }
+    }
+    const WindowsSearchOrder searchOrder;
+    Session s(true, LabProfile("changeforce=false\r\n"), kCaption, folderName);
+    ASSERT_NE(s.hMain, nullptr) << "the program did not come up; loaded: "
+                                << ::testing::PrintToString(LoadedPlants(s.folder.Path()));
+    ClearNetshLog();
+
+    SetText(s.hMain, IDC_METRIC, L"7");
+    ClickButton(s.hMain, IDC_SAVE);
+    EXPECT_TRUE(WaitUntil([&] { return s.Ini(L"Lab", L"metric") == L"7"; }));
+    ApplyAndWait(s);
+    EXPECT_EQ(QueryAdapter("vorl-lan").ip, "10.77.1.77");
+    ::SendDlgItemMessageW(s.hMain, IDC_PRINTER_LIST, CB_SHOWDROPDOWN, TRUE, 0);
+    Pause(300);
+    ::SendDlgItemMessageW(s.hMain, IDC_PRINTER_LIST, CB_SHOWDROPDOWN, FALSE, 0);
+    const std::vector<std::wstring> printers = ComboItems(s.hMain, IDC_PRINTER_LIST);
+    EXPECT_NE(std::find(printers.begin(), printers.end(), L"vorl-home"), printers.end());
+
+    EXPECT_TRUE(s.app.IsRunning());
+    EXPECT_EQ(LoadedPlants(s.folder.Path()), std::vector<std::string>{});
 }

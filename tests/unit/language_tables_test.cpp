@@ -94,3 +94,19 @@ TEST(LanguageTables, IndexOutsideTheTableReadsAsEnglish) {
         }
     }
 }
+
+// A page the desktop could not open: in every language the address stands alone on the last
+// line, so the copied message gives it whole, and the text says how to copy it.
+TEST(LanguageTables, PageAddressMessageEndsWithTheAddress) {
+    const std::wstring url = L"https://update.vorlip.test/get?from=1.3.3.7&lang=ko";
+    std::set<std::wstring> texts;
+    for (int language : {0, 1, 2}) {
+        const std::wstring text = PageAddressMessage(url, language);
+        ASSERT_GT(text.size(), url.size() + 2);
+        EXPECT_EQ(text.substr(text.size() - url.size() - 2), L"\n\n" + url) << language;
+        EXPECT_NE(text.find(L"Ctrl+C"), std::wstring::npos) << language;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), 3u);
+    EXPECT_EQ(PageAddressMessage(url, 9), PageAddressMessage(url, 0));
+}

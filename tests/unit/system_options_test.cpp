@@ -43,16 +43,21 @@ TEST(StartOnBoot, OutcomesByStepAndCode) {
 }
 
 // The task the scheduler starts at log-on: Wine stores only part of it, so the definition itself
-// is checked here, piece by piece as Windows reads it.
+// is checked here, piece by piece as Windows reads it. Like the Run value it replaces, it starts
+// the program at every user's log-on, whoever ticked the box.
 TEST(StartOnBoot, LogOnTaskDefinition) {
-    const std::wstring xml = LogOnTaskXml(L"C:\\Tools & Co\\Vorl<IP>\\VorlIP.exe", L"OFFICE\\kim");
+    const std::wstring xml = LogOnTaskXml(L"C:\\Tools & Co\\Vorl<IP>\\VorlIP.exe");
     const auto has = [&](const wchar_t* part) {
         EXPECT_NE(xml.find(part), std::wstring::npos) << std::string(part, part + wcslen(part));
     };
-    has(L"<Triggers><LogonTrigger><Enabled>true</Enabled><UserId>OFFICE\\kim</UserId>"
-        L"</LogonTrigger></Triggers>");
-    has(L"<Principal id=\"Author\"><UserId>OFFICE\\kim</UserId>"
-        L"<LogonType>InteractiveToken</LogonType><RunLevel>HighestAvailable</RunLevel>");
+    has(L"<Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>");
+    has(L"<Principals><Principal id=\"Author\"><GroupId>S-1-5-32-545</GroupId>"
+        L"<RunLevel>HighestAvailable</RunLevel></Principal></Principals>");
+    // No user anywhere: neither the trigger nor the principal names the one who ticked the box.
+    EXPECT_EQ(xml.find(L"UserId"), std::wstring::npos);
+    EXPECT_EQ(xml.find(L"LogonType"), std::wstring::npos);
+    // A second user logging on while the first one's copy runs still gets the program.
+    has(L"<MultipleInstancesPolicy>Parallel</MultipleInstancesPolicy>");
     has(L"<Actions Context=\"Author\"><Exec>"
         L"<Command>&quot;C:\\Tools &amp; Co\\Vorl&lt;IP&gt;\\VorlIP.exe&quot;</Command>"
         L"<WorkingDirectory>C:\\Tools &amp; Co\\Vorl&lt;IP&gt;</WorkingDirectory></Exec>");
@@ -61,9 +66,6 @@ TEST(StartOnBoot, LogOnTaskDefinition) {
     has(L"<IdleSettings><StopOnIdleEnd>false</StopOnIdleEnd>");
     has(L"<RunOnlyIfIdle>false</RunOnlyIfIdle>");
     has(L"<ExecutionTimeLimit>PT0S</ExecutionTimeLimit>");
-    EXPECT_EQ(xml.find(L"<UserId></UserId>"), std::wstring::npos);
-    // No user name to be had: no user in the trigger rather than an empty one.
-    EXPECT_EQ(LogOnTaskXml(L"C:\\V\\VorlIP.exe", L"").find(L"UserId"), std::wstring::npos);
 
     // Scheduler results read as system codes where they carry one.
     EXPECT_EQ(TaskErrorCode(0x80070005u), 5u);
