@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/ApplyWorkflow.h"
+#include "app/ProfileTransferRun.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
@@ -13,6 +14,7 @@
 #include "platform/SystemError.h"
 #include "ui/ProcessingDlg.h"
 #include "ui/ProfileSearch.h"
+#include "ui/TransferTexts.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -112,6 +114,23 @@ int StoredLanguage() {
     return ReadStoredConfiguration({}).options.language;
 }
 
+// The usage: /apply's, then /export's and /import's.
+std::wstring UsageText() {
+    const int nLanguage = StoredLanguage();
+    return GetCommandLineText(CommandLineText::Usage, nLanguage) + L"\n\n" +
+           GetTransferText(TransferText::Usage, nLanguage);
+}
+
+int RunTransfer(const CommandLineRequest& request, const ApplyReporter& tell) {
+    const std::wstring configPath = platform::ConfigurationPath(kConfigFileName);
+    const TransferOutcome outcome =
+        request.action == CommandLineRequest::Action::Export
+            ? ExportProfiles(configPath, request.file, StoredLanguage())
+            : ImportProfiles(configPath, request.file, StoredLanguage());
+    tell(outcome.message);
+    return outcome.exitCode;
+}
+
 }  // namespace
 
 int RunCommandLine(const CommandLineRequest& request) {
@@ -126,13 +145,16 @@ int RunCommandLine(const CommandLineRequest& request) {
     switch (request.action) {
         case Action::Apply:
             return ApplyStoredProfile(request.title, tell);
+        case Action::Export:
+        case Action::Import:
+            return RunTransfer(request, tell);
         case Action::ShowUsage:
-            tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+            tell(UsageText());
             return kExitApplied;
         case Action::BadCommandLine:
         case Action::StartWindow:
             break;
     }
-    tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+    tell(UsageText());
     return kExitBadCommandLine;
 }

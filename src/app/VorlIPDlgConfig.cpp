@@ -1,5 +1,7 @@
 // The main window's side of the configuration file: loading it into the profile list, options and
 // tray entries, and writing it back after every change.
+#include <algorithm>
+
 #include "app/VorlIPDlg.h"
 #include "config/ConfigReader.h"
 #include "config/ConfigStore.h"
@@ -17,18 +19,22 @@ constexpr wchar_t kIniNotReady[] = L"INI file is not ready";
 constexpr wchar_t kSelectToDelete[] = L"Select what you want to delete";
 }  // namespace
 
-void CVorlIPDlg::LoadConfiguration() {
+void CVorlIPDlg::LoadConfiguration(bool bForWatch) {
+    const std::wstring path = platform::ConfigurationPath(kConfigFileName);
+    // Taken before the read: a change made during it gives another stamp, and a later look.
+    const platform::FileStamp stamp = platform::StampOf(path);
     m_pIniSectionList.reset();
-    m_pIniSectionList =
-        std::make_unique<IniSectionList>(platform::ConfigurationPath(kConfigFileName));
+    m_pIniSectionList = std::make_unique<IniSectionList>(path);
     if (!m_pIniSectionList->loaded) {
         g_TrayIcon.RemoveAllMenuItems();
         return;
     }
     // A file held by another program longer than the read waits (a sync client, a scanner at
     // log-on) is not an empty one: say so, and keep the list the window shows. Saves read the
-    // file again, so nothing of it is lost.
+    // file again, so nothing of it is lost. The file watch tries again by itself, quietly: the
+    // user did nothing that a message would answer.
     if (m_pIniSectionList->readError != 0) {
+        if (bForWatch) return;
         std::wstring text(GetLanguageMessage(LanguageMessage::SettingsNotRead, m_Options.language));
         const std::wstring reason = platform::SystemErrorText(m_pIniSectionList->readError);
         if (!reason.empty()) text += L"\n\n" + reason;
@@ -37,6 +43,8 @@ void CVorlIPDlg::LoadConfiguration() {
         return;
     }
 
+    m_LoadedStamp = stamp;
+
     g_TrayIcon.RemoveAllMenuItems();
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
@@ -44,11 +52,22 @@ void CVorlIPDlg::LoadConfiguration() {
     PrivateProfileReader reader(*m_pIniSectionList);
     LoadedConfiguration loaded =
         ReadConfiguration(reader, m_pIniSectionList->names, Inventory(), m_Options);
+    // Options changed here but not yet written stay in force over what the file holds.
+    CopyOptions(before, m_nPendingOptions, m_Options);
     profiles = std::move(loaded.profiles);
     for (const Profile& profile : profiles) g_TrayIcon.AddMenuItem(profile.title);
     if (loaded.languageRead) ApplyLanguage(m_Options.language);
 
-    if (loaded.askToSave) {
+    // A reload asks only about profiles it has not asked about: a "No" holds until the next
+    // start, however often another program changes the file.
+    const bool bNewRepair = std::any_of(
+        loaded.repairedTitles.begin(), loaded.repairedTitles.end(), [&](const std::wstring& t) {
+            return std::find(m_RepairsAsked.begin(), m_RepairsAsked.end(), t) ==
+                   m_RepairsAsked.end();
+        });
+    if (loaded.askToSave && bNewRepair) {
+        m_RepairsAsked.insert(m_RepairsAsked.end(), loaded.repairedTitles.begin(),
+                              loaded.repairedTitles.end());
         const std::wstring_view question =
             GetLanguageMessage(LanguageMessage::RepairSaveQuestion, m_Options.language);
         if (!question.empty() && win::AskYesNo(m_hWnd, std::wstring(question))) {
