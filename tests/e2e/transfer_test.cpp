@@ -181,7 +181,7 @@ TEST(Transfer, WindowExportsAndImportsThroughFileDialogs) {
     ASSERT_NE(s.hMain, nullptr);
     ClickButton(s.hMain, IDC_EXPAND);
     Pause(300);
-    EXPECT_EQ(ItemText(s.hMain, IDC_EXPORT_PROFILES), L"프로필 내보내기…");
+    EXPECT_EQ(ItemText(s.hMain, IDC_EXPORT_PROFILES), L"프로필 내보내기");
     SaveScreenshot(L"transfer_buttons_korean");
     const std::wstring carried = s.folder.Path() + L"\\window.ini";
     ::DeleteFileW(carried.c_str());
@@ -191,7 +191,7 @@ TEST(Transfer, WindowExportsAndImportsThroughFileDialogs) {
     s.Answer(carried + L"에 저장한 프로필: 2개.", IDOK);
     EXPECT_EQ(IniSections(carried), (std::vector<std::wstring>{L"Office", L"Lab"}));
 
-    WriteFileBytes(carried, "[Cafe]\r\nnicname=vorl-wifi\r\ndhcpip=TRUE\r\n");
+    WriteFileBytes(carried, "[Cafe]\r\nnic=3\r\nnicname=vorl-wifi\r\ndhcpip=TRUE\r\n");
     ClickButton(s.hMain, IDC_IMPORT_PROFILES);
     PickFile(s.app, L"프로필 가져오기", carried);
     s.Answer(carried + L"에서 프로필을 가져왔습니다: 1개 추가, 0개 교체.", IDOK);
