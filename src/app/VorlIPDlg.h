@@ -42,7 +42,8 @@ public:
     void OnWindowUp();
 
     // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp). A load
-    // for the file watch says nothing when the file cannot be read; it keeps the list.
+    // for the file watch asks nothing and says nothing when the file cannot be read (it keeps
+    // the list).
     void LoadConfiguration(bool bForWatch = false);
     void AddTrayExitEntry();
     void SaveProfile();
@@ -213,8 +214,6 @@ private:
     platform::FileStamp m_LoadedStamp;
     bool m_bReloadArmed = false;
     int m_nReloadTries = 0;
-    // Titles the repair question was asked about; a reload asks again only for new ones.
-    std::vector<std::wstring> m_RepairsAsked;
 
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;

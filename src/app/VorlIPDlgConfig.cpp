@@ -1,7 +1,5 @@
 // The main window's side of the configuration file: loading it into the profile list, options and
 // tray entries, and writing it back after every change.
-#include <algorithm>
-
 #include "app/VorlIPDlg.h"
 #include "config/ConfigReader.h"
 #include "config/ConfigStore.h"
@@ -58,16 +56,10 @@ void CVorlIPDlg::LoadConfiguration(bool bForWatch) {
     for (const Profile& profile : profiles) g_TrayIcon.AddMenuItem(profile.title);
     if (loaded.languageRead) ApplyLanguage(m_Options.language);
 
-    // A reload asks only about profiles it has not asked about: a "No" holds until the next
-    // start, however often another program changes the file.
-    const bool bNewRepair = std::any_of(
-        loaded.repairedTitles.begin(), loaded.repairedTitles.end(), [&](const std::wstring& t) {
-            return std::find(m_RepairsAsked.begin(), m_RepairsAsked.end(), t) ==
-                   m_RepairsAsked.end();
-        });
-    if (loaded.askToSave && bNewRepair) {
-        m_RepairsAsked.insert(m_RepairsAsked.end(), loaded.repairedTitles.begin(),
-                              loaded.repairedTitles.end());
+    // The profiles are repaired in memory either way. A reload for the file watch does not ask:
+    // nobody here asked for it (the window may be in the tray, the change a deployment tool's
+    // at log-on), and the question comes again at the next start or after an import here.
+    if (loaded.askToSave && !bForWatch) {
         const std::wstring_view question =
             GetLanguageMessage(LanguageMessage::RepairSaveQuestion, m_Options.language);
         if (!question.empty() && win::AskYesNo(m_hWnd, std::wstring(question))) {

@@ -158,7 +158,6 @@ LoadedConfiguration ReadConfiguration(IniReader& reader, std::span<const std::ws
     for (size_t i = 0; i < loaded.size(); ++i) {
         result.profiles.push_back(loaded[i].profile);
         ApplyAdapterRepair(plan.repairs[i], result.profiles.back());
-        if (plan.repairs[i].repaired) result.repairedTitles.emplace_back(loaded[i].profile.title);
     }
     return result;
 }

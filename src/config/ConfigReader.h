@@ -71,10 +71,9 @@ RepairPlan PlanAdapterRepairs(std::span<const LoadedProfile> profiles,
                               std::span<const NICs> inventory);
 
 struct LoadedConfiguration {
-    std::vector<Profile> profiles;             // file order, adapter references already repaired
-    bool askToSave = false;                    // a repair happened; ask in the current language
-    bool languageRead = false;                 // the options section named a language
-    std::vector<std::wstring> repairedTitles;  // the titles of the profiles a repair changed
+    std::vector<Profile> profiles;  // file order, adapter references already repaired
+    bool askToSave = false;         // a repair happened; ask in the current language
+    bool languageRead = false;      // the options section named a language
 };
 
 // Reads every section of sectionNames in order: the options section into options, every other
