@@ -82,9 +82,10 @@ void CVorlIPDlg::OnConfigurationFileChanged() {
 void CVorlIPDlg::OnConfigurationReloadTimer() {
     // A handler that waits (a question, a message, an apply) goes on with the list it knows;
     // the timer comes back until it has returned.
-    if (m_bApplying || IsNestedMessage() || !m_pIniSectionList) return;
+    if (m_bApplying || IsNestedMessage()) return;
     ::KillTimer(m_hWnd, kConfigReloadTimerId);
     m_bReloadArmed = false;
+    if (!m_pIniSectionList) return;
     const platform::FileStamp stamp = platform::StampOf(m_pIniSectionList->path);
     if (stamp == m_LoadedStamp) {
         m_nReloadTries = 0;
