@@ -102,6 +102,8 @@
 #define IDC_START_ON_BOOT 1063
 #define IDC_CHANGE_FORCE 1065
 #define IDC_GLOBAL_HOT_KEY 1066
+#define IDC_IMPORT_PROFILES 1010
+#define IDC_EXPORT_PROFILES 1011
 
 // Main window: controls parked beyond the right panel. They are never on screen, but the
 // language tables still caption them and a few of them still carry commands.

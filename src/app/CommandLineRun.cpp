@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/ApplyWorkflow.h"
+#include "app/ProfileTransferRun.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
@@ -14,6 +15,7 @@
 #include "platform/SystemError.h"
 #include "ui/ProcessingDlg.h"
 #include "ui/ProfileSearch.h"
+#include "ui/TransferTexts.h"
 #include "win/MessageBox.h"
 
 namespace {
@@ -143,6 +145,27 @@ int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell, IPH
     return kExitNotTaken;
 }
 
+namespace {
+
+// The usage: /apply's, then /export's and /import's.
+std::wstring UsageText() {
+    const int nLanguage = StoredLanguage();
+    return GetCommandLineText(CommandLineText::Usage, nLanguage) + L"\n\n" +
+           GetTransferText(TransferText::Usage, nLanguage);
+}
+
+int RunTransfer(const CommandLineRequest& request, const ApplyReporter& tell) {
+    const std::wstring configPath = platform::ConfigurationPath(kConfigFileName);
+    const TransferOutcome outcome =
+        request.action == CommandLineRequest::Action::Export
+            ? ExportProfiles(configPath, request.file, StoredLanguage())
+            : ImportProfiles(configPath, request.file, StoredLanguage());
+    tell(outcome.message);
+    return outcome.exitCode;
+}
+
+}  // namespace
+
 int RunCommandLine(const CommandLineRequest& request) {
     using Action = CommandLineRequest::Action;
     // Nothing else of the program is on the screen, and the run may have been started from a
@@ -157,13 +180,16 @@ int RunCommandLine(const CommandLineRequest& request) {
             IPHelper ipHelper;
             return ApplyStoredProfile(request.title, tell, ipHelper);
         }
+        case Action::Export:
+        case Action::Import:
+            return RunTransfer(request, tell);
         case Action::ShowUsage:
-            tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+            tell(UsageText());
             return kExitApplied;
         case Action::BadCommandLine:
         case Action::StartWindow:
             break;
     }
-    tell(GetCommandLineText(CommandLineText::Usage, StoredLanguage()));
+    tell(UsageText());
     return kExitBadCommandLine;
 }

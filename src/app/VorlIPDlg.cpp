@@ -73,6 +73,8 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_CHANGE_FORCE, BN_CLICKED, &CVorlIPDlg::SetChangeForce);
     OnCommandMap(IDC_SIZE_TROUBLE, BN_CLICKED, &CVorlIPDlg::FixWindowSize);
     OnCommandMap(ID_TRAY_SHOW, 0, &CVorlIPDlg::ShowFromTray);
+    OnCommandMap(IDC_IMPORT_PROFILES, BN_CLICKED, &CVorlIPDlg::OnImportProfiles);
+    OnCommandMap(IDC_EXPORT_PROFILES, BN_CLICKED, &CVorlIPDlg::OnExportProfiles);
 }
 
 CVorlIPDlg::~CVorlIPDlg() = default;
@@ -103,6 +105,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     ShowFirstProfileOrAdapter();
     ApplyLanguage(m_Options.language);
     RegisterGlobalHotKey();
+    StartFollowingFile();
     m_bStarted = true;
     return TRUE;
 }
@@ -266,8 +269,17 @@ INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHa
             bHandled = true;
             return TRUE;
         case WM_TIMER:
+            if (wParam == kConfigReloadTimerId) {
+                OnConfigurationReloadTimer();
+                bHandled = true;
+                return TRUE;
+            }
             if (wParam != kTrayRetryTimerId) return FALSE;
             OnTrayRetryTimer();
+            bHandled = true;
+            return TRUE;
+        case kConfigChangedMessage:
+            OnConfigurationFileChanged();
             bHandled = true;
             return TRUE;
         case WM_HOTKEY:
@@ -321,6 +333,7 @@ void CVorlIPDlg::PaintMinimizedIcon() {
 void CVorlIPDlg::ReleaseResources() {
     if (m_bReleased) return;
     m_bReleased = true;
+    StopFollowingFile();
     if (m_pSearchDlg) {
         m_pSearchDlg->DestroyWindow();
         m_pSearchDlg.reset();

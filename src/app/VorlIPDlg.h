@@ -16,6 +16,7 @@
 #include "config/FormToProfile.h"
 #include "net/IPHelper.h"
 #include "net/NICs.h"
+#include "platform/FileWatch.h"
 #include "ui/ButtonST.h"
 #include "win/Dialog.h"
 
@@ -40,8 +41,10 @@ public:
     // window has been shown and painted.
     void OnWindowUp();
 
-    // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp).
-    void LoadConfiguration();
+    // Configuration file: profiles, options and the tray entries (VorlIPDlgConfig.cpp). A load
+    // for the file watch asks nothing and says nothing when the file cannot be read (it keeps
+    // the list).
+    void LoadConfiguration(bool bForWatch = false);
     void AddTrayExitEntry();
     void SaveProfile();
     void DeleteProfile();
@@ -188,6 +191,29 @@ private:
 
     void ReportMessage(const std::wstring& text);
     bool DrawIconButton(const DRAWITEMSTRUCT& dis);
+
+    // Profiles carried between PCs, and the window following its file on disk
+    // (VorlIPDlgTransfer.cpp).
+    void OnImportProfiles();
+    void OnExportProfiles();
+    void StartFollowingFile();
+    void StopFollowingFile();
+    // The watch saw the folder change: look at the file a moment later, once.
+    void OnConfigurationFileChanged();
+    void OnConfigurationReloadTimer();
+    // Loads the file again as after a save, leaving the form as the user left it.
+    void ReloadKeepingForm(bool bForWatch);
+    void ArmReloadTimer(UINT uDelayMs);
+
+    static constexpr UINT kConfigChangedMessage = WM_APP + 20;
+    // Timer 1 is the tray icon's retry.
+    static constexpr UINT_PTR kConfigReloadTimerId = 2;
+    std::unique_ptr<platform::FileWatch> m_pFileWatch;
+    // The file as the last successful load found it; a change notice with the same stamp is
+    // another file of the folder (or this window's own save, already loaded).
+    platform::FileStamp m_LoadedStamp;
+    bool m_bReloadArmed = false;
+    int m_nReloadTries = 0;
 
     HICON m_hIcon = nullptr;
     HICON m_hSmallIcon = nullptr;

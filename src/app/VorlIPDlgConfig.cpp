@@ -17,18 +17,22 @@ constexpr wchar_t kIniNotReady[] = L"INI file is not ready";
 constexpr wchar_t kSelectToDelete[] = L"Select what you want to delete";
 }  // namespace
 
-void CVorlIPDlg::LoadConfiguration() {
+void CVorlIPDlg::LoadConfiguration(bool bForWatch) {
+    const std::wstring path = platform::ConfigurationPath(kConfigFileName);
+    // Taken before the read: a change made during it gives another stamp, and a later look.
+    const platform::FileStamp stamp = platform::StampOf(path);
     m_pIniSectionList.reset();
-    m_pIniSectionList =
-        std::make_unique<IniSectionList>(platform::ConfigurationPath(kConfigFileName));
+    m_pIniSectionList = std::make_unique<IniSectionList>(path);
     if (!m_pIniSectionList->loaded) {
         g_TrayIcon.RemoveAllMenuItems();
         return;
     }
     // A file held by another program longer than the read waits (a sync client, a scanner at
     // log-on) is not an empty one: say so, and keep the list the window shows. Saves read the
-    // file again, so nothing of it is lost.
+    // file again, so nothing of it is lost. The file watch tries again by itself, quietly: the
+    // user did nothing that a message would answer.
     if (m_pIniSectionList->readError != 0) {
+        if (bForWatch) return;
         std::wstring text(GetLanguageMessage(LanguageMessage::SettingsNotRead, m_Options.language));
         const std::wstring reason = platform::SystemErrorText(m_pIniSectionList->readError);
         if (!reason.empty()) text += L"\n\n" + reason;
@@ -37,6 +41,8 @@ void CVorlIPDlg::LoadConfiguration() {
         return;
     }
 
+    m_LoadedStamp = stamp;
+
     g_TrayIcon.RemoveAllMenuItems();
     profiles.clear();
     ComboReset(IDC_TITLE_LIST);
@@ -44,11 +50,16 @@ void CVorlIPDlg::LoadConfiguration() {
     PrivateProfileReader reader(*m_pIniSectionList);
     LoadedConfiguration loaded =
         ReadConfiguration(reader, m_pIniSectionList->names, Inventory(), m_Options);
+    // Options changed here but not yet written stay in force over what the file holds.
+    CopyOptions(before, m_nPendingOptions, m_Options);
     profiles = std::move(loaded.profiles);
     for (const Profile& profile : profiles) g_TrayIcon.AddMenuItem(profile.title);
     if (loaded.languageRead) ApplyLanguage(m_Options.language);
 
-    if (loaded.askToSave) {
+    // The profiles are repaired in memory either way. A reload for the file watch does not ask:
+    // nobody here asked for it (the window may be in the tray, the change a deployment tool's
+    // at log-on), and the question comes again at the next start or after an import here.
+    if (loaded.askToSave && !bForWatch) {
         const std::wstring_view question =
             GetLanguageMessage(LanguageMessage::RepairSaveQuestion, m_Options.language);
         if (!question.empty() && win::AskYesNo(m_hWnd, std::wstring(question))) {

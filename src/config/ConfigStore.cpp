@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/ProfileTransfer.h"
 #include "config/SectionNames.h"
 #include "platform/CodePage.h"
 #include "platform/ConfigurationFile.h"
@@ -201,6 +202,22 @@ bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inv
             ReadConfiguration(reader, ListedSectionNames(*sections), inventory, current);
         change(loaded.profiles, current);
         return WriteSectionsLocked(path, BuildConfigurationContent(loaded.profiles, current));
+    });
+}
+
+bool UpdateConfigurationSections(const std::wstring& path,
+                                 const std::function<void(std::vector<IniSection>&)>& change,
+                                 const IniFileReader& read) {
+    return WriteUnderLock(path, [&] {
+        unsigned long dwError = 0;
+        const std::shared_ptr<const std::vector<IniTextSection>> text = read(path, &dwError);
+        if (dwError != 0) {
+            platform::SetLastErrorCode(dwError);
+            return false;
+        }
+        std::vector<IniSection> sections = SectionsAsStored(*text, SameSectionName).sections;
+        change(sections);
+        return WriteSectionsLocked(path, sections);
     });
 }
 

@@ -117,3 +117,11 @@ using IniFileReader = std::function<std::shared_ptr<const std::vector<IniTextSec
 bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inventory,
                              const Options& options, const ConfigurationChange& change,
                              const IniFileReader& read = ReadIniFile);
+
+// The same read-modify-write for a change that works on the file's sections as they stand
+// (SectionsAsStored: the first section of each name, every key as stored, so keys this version
+// does not know stay), not on profile records: no adapter reference is repaired and no section
+// is rewritten from a record. change gets every named section, the options section included.
+bool UpdateConfigurationSections(const std::wstring& path,
+                                 const std::function<void(std::vector<IniSection>&)>& change,
+                                 const IniFileReader& read = ReadIniFile);

@@ -138,6 +138,16 @@ std::wstring ConfigurationPath(std::wstring_view fileName) {
     return module.substr(0, slash + 1) + std::wstring(fileName);
 }
 
+std::wstring FullPathOf(const std::wstring& path) {
+    const DWORD dwChars = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (dwChars == 0) return path;
+    std::wstring full(dwChars, L'\0');
+    const DWORD dwGot = ::GetFullPathNameW(path.c_str(), dwChars, full.data(), nullptr);
+    if (dwGot == 0 || dwGot >= dwChars) return path;
+    full.resize(dwGot);
+    return full;
+}
+
 uint32_t ReadConfigurationBytes(const std::wstring& path, std::string& bytes) {
     const DWORD dwError = RetryWhileHeld([&] { return ReadWholeFile(path, bytes); });
     return IsMissingFileError(dwError) ? static_cast<DWORD>(ERROR_FILE_NOT_FOUND) : dwError;

@@ -14,6 +14,10 @@ namespace platform {
 // be read.
 std::wstring ConfigurationPath(std::wstring_view fileName);
 
+// path completed from the current folder as the system completes it (a file named on a command
+// line); path itself when the system cannot.
+std::wstring FullPathOf(const std::wstring& path);
+
 // The whole file at path, read while other copies may replace it: every save replaces it in one
 // rename, so the bytes are the old file's or the new one's. A file another program holds is
 // tried again for about a second. Returns 0 or the system's reason, with no bytes then; a file

@@ -8,6 +8,8 @@ list(APPEND VORLIP_WIN_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/CodePage.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Com.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ConfigurationFile.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/FileDialogs.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/FileWatch.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Internet.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
      ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp

@@ -13,7 +13,8 @@ std::wstring SwitchName(std::wstring_view arg) {
 
 bool IsKnownSwitch(std::wstring_view arg) {
     const std::wstring name = SwitchName(arg);
-    return name == L"apply" || name == L"quiet" || name == L"?";
+    return name == L"apply" || name == L"quiet" || name == L"?" || name == L"export" ||
+           name == L"import";
 }
 
 constexpr int kCommandLineTextCount = 6;
@@ -85,6 +86,8 @@ CommandLineRequest ParseCommandLine(std::span<const std::wstring> args) {
     bool bApply = false;
     bool bUsage = false;
     bool bBad = false;
+    // /export and /import, like /apply, take the argument after them and come once.
+    Action transfer = Action::StartWindow;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::wstring name = SwitchName(args[i]);
         if (name == L"quiet") {
@@ -95,16 +98,22 @@ CommandLineRequest ParseCommandLine(std::span<const std::wstring> args) {
                    !IsKnownSwitch(args[i + 1]) && !args[i + 1].empty()) {
             bApply = true;
             request.title = args[++i];
+        } else if ((name == L"export" || name == L"import") && transfer == Action::StartWindow &&
+                   i + 1 < args.size() && !IsKnownSwitch(args[i + 1]) && !args[i + 1].empty()) {
+            transfer = name == L"export" ? Action::Export : Action::Import;
+            request.file = args[++i];
         } else {
             bBad = true;
         }
     }
-    if (bBad) {
+    if (bBad || (bApply && transfer != Action::StartWindow)) {
         request.action = Action::BadCommandLine;
     } else if (bUsage) {
         request.action = Action::ShowUsage;
     } else if (bApply) {
         request.action = Action::Apply;
+    } else if (transfer != Action::StartWindow) {
+        request.action = transfer;
     } else if (request.quiet) {
         // "/quiet" alone asks for nothing a window could do quietly.
         request.action = Action::BadCommandLine;

@@ -26,6 +26,11 @@ enum CommandExitCode : int {
     // The adapters could not be read: before the commands (nothing was changed) or after them
     // (what took is not known).
     kExitAdaptersUnreadable = 6,
+    // /export and /import.
+    kExitTransferFileUnusable = 7,  // /import: FILE could not be read; /export: not written
+    kExitNoProfileInFile = 8,       // /import: FILE holds no profile; nothing changed
+    kExitImportedPartly = 9,        // /import: profiles imported, damaged parts left out
+    kExitConfigNotWritten = 10,     // /import: the configuration file could not take them
 };
 
 struct CommandLineRequest {
@@ -34,9 +39,13 @@ struct CommandLineRequest {
         Apply,           // apply the profile titled title and end
         ShowUsage,       // /?
         BadCommandLine,  // anything else; the usage is shown and the exit code is 1
+        Export,          // write every profile to file and end
+        Import,          // add the profiles of file and end
     };
     Action action = Action::StartWindow;
     std::wstring title;
+    // The file of /export or /import.
+    std::wstring file;
     // No message box at all; only the exit code tells how it went.
     bool quiet = false;
 };
@@ -44,8 +53,9 @@ struct CommandLineRequest {
 // Reads the arguments after the program's own name, split as the system splits a command line
 // (quotes already removed). Switches start with '/' or '-' and are not case-sensitive: "apply"
 // takes the next argument as the title (one of the switches there means the title is missing),
-// "quiet" may stand anywhere, "?" asks for the usage. An unknown switch, a second /apply, an empty
-// title or an argument that belongs to no switch make the command line bad.
+// "quiet" may stand anywhere, "?" asks for the usage; "export" and "import" take the next
+// argument as the file, as "apply" takes its title. An unknown switch, a second action, an empty
+// title or file, or an argument that belongs to no switch make the command line bad.
 CommandLineRequest ParseCommandLine(std::span<const std::wstring> args);
 
 enum class CommandLineText {

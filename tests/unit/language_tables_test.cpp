@@ -22,9 +22,9 @@ std::wstring CaptionOf(int language, int nId) {
 TEST(LanguageTables, SameControlsInTheSameOrderForEveryLanguage) {
     // Literal numbers rather than names, so a row that picked the wrong IDC_ name shows up.
     const std::vector<int> expected = {
-        1042, 1043, 1044, 1045, 1015, 1016, 1046, 1047, 1048, 1017, 1018, 1049, 1050, 1051,
-        1020, 1009, 1038, 1052, 1053, 1034, 1025, 1029, 1030, 1032, 1037, 1041, 1054, 1006,
-        1031, 1033, 1035, 1028, 1023, 2,    1055, 1059, 1060, 1063, 1064, 1065, 1066};
+        1042, 1043, 1044, 1045, 1015, 1016, 1046, 1047, 1048, 1017, 1018, 1049, 1050, 1051, 1020,
+        1009, 1038, 1052, 1053, 1034, 1025, 1029, 1030, 1032, 1037, 1041, 1054, 1006, 1031, 1033,
+        1035, 1028, 1023, 2,    1055, 1059, 1060, 1063, 1064, 1065, 1066, 1010, 1011};
     for (int language : {0, 1, 2}) {
         std::vector<int> ids;
         std::set<int> unique;
