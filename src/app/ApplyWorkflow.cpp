@@ -9,8 +9,10 @@
 #include "apply/EnumPrinters.h"
 #include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
+#include "apply/ProxyServer.h"
 #include "net/IPHelper.h"
 #include "net/NicInformation.h"
+#include "ui/ExtrasTexts.h"
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
 #include "win/Dialog.h"
@@ -68,6 +70,9 @@ std::wstring ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrin
     const int nScript =
         record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
     if (nScript == 0) m_Report(kMsgAutoConfigFailed);
+    if (!ApplyProxyServer(record)) {
+        m_Report(std::wstring(GetExtrasText(ExtrasText::ProxyFailed, nLanguage)));
+    }
     m_Printers.SetDefaultPrinterFromList(nPrinter, nPrinterEntries);
     ReadNetworkInformation(m_IPHelper, m_Report);
     return ApplyReport(m_Changer, Inventory(), m_Changer.m_Results, nLanguage);

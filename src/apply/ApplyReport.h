@@ -13,12 +13,16 @@
 // asked for. Only the first address the inventory keeps is compared.
 bool AddressTook(const NetworkTarget& asked, const NICs& adapter);
 
+// Each address of the profile, the first and the extra ones, that adapter does not carry with its
+// mask among any of its addresses, as "ADDRESS / MASK". Empty for a DHCP profile.
+std::vector<std::wstring> MissingAddresses(const NetworkTarget& asked, const NICs& adapter);
+
 // Where the address of an apply stands on an inventory read after its commands.
 enum class AddressCheck {
     NotCompared,  // DHCP, or the adapter's link is down: Windows shows no address on a down
                   // link, and the settings take effect when it connects
-    Took,
-    NotYet,  // not (yet) there, or the adapter is missing from the inventory
+    Took,         // and every extra address is there too
+    NotYet,       // not (yet) there, or the adapter is missing from the inventory
 };
 AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inventory);
 
