@@ -31,8 +31,9 @@ AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inve
 bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results);
 
 // The message after an apply, in language, or an empty text when there is nothing to say. Said
-// when a static address did not take on the adapter named by asked (or that adapter is gone from
-// the rebuilt inventory), unless its link is down, and when a command had to be ended. DHCP
+// when a static address (or one of its extra addresses, which it then names) did not take on the
+// adapter named by asked (or that adapter is gone from the rebuilt inventory), unless its link is
+// down, and when a command had to be ended. DHCP
 // addresses and DNS servers are not compared: an address from DHCP can take long to arrive, and the
 // system's DNS servers may be read only once per process.
 std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
