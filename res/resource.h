@@ -12,6 +12,8 @@
 //                1043, 1056, 1059, 1060, 1065, 1066 and 1067 mean different things in
 //                different dialogs. Each meaning gets its own name below, grouped by dialog,
 //                so code never borrows a main-window name for a control of another dialog.
+//   1080 - 1099  the main window's "Advanced..." button and the controls of the dialog it
+//                opens (extra addresses, proxy server).
 //   1136         tray menu: show the main window again.
 //   1801 - 1901  tray menu: one command per saved profile plus "Exit", handed out in order
 //                from ID_TRAY_FIRST. With more than 100 profiles the ids run on past
@@ -52,6 +54,7 @@
 #define IDD_SEARCH 158
 #define IDD_UPDATE_SERVER 159
 #define IDD_FLOAT 160
+#define IDD_ADVANCED 146
 
 // Main window (IDD_VORLIP_DIALOG): profile editor in the left panel.
 #define IDC_EXIT_ANYWAY 2  // IDCANCEL
@@ -144,6 +147,31 @@
 // Floating IP bar (IDD_FLOAT).
 #define IDC_FLOAT_HIDE 1067
 #define IDC_FLOAT_TEXT 1068
+
+// Main window: opens the Advanced dialog.
+#define IDC_ADVANCED 1080
+
+// Advanced dialog (IDD_ADVANCED): a profile's extra addresses and its proxy server.
+#define IDC_ADVANCED_OK 1      // IDOK
+#define IDC_ADVANCED_CANCEL 2  // IDCANCEL
+#define IDC_EXTRA_GROUP 1081
+#define IDC_EXTRA_LIST 1082
+#define IDC_EXTRA_IP_LABEL 1083
+#define IDC_EXTRA_IP 1084
+#define IDC_EXTRA_SUBNET_LABEL 1085
+#define IDC_EXTRA_SUBNET 1086
+#define IDC_EXTRA_ADD 1087
+#define IDC_EXTRA_CHANGE 1088
+#define IDC_EXTRA_REMOVE 1089
+#define IDC_EXTRA_NOTE 1090
+#define IDC_PROXY_GROUP 1091
+#define IDC_PROXY_CHECK 1092
+#define IDC_PROXY_SERVER_LABEL 1093
+#define IDC_PROXY_SERVER 1094
+#define IDC_PROXY_EXCEPTIONS_LABEL 1095
+#define IDC_PROXY_EXCEPTIONS 1096
+#define IDC_PROXY_LOCAL 1097
+#define IDC_PROXY_NOTE 1098
 
 // Tray menu commands.
 #define ID_TRAY_SHOW 1136

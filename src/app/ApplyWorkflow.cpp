@@ -10,6 +10,7 @@
 #include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
+#include "apply/ProxyServer.h"
 #include "net/IPHelper.h"
 #include "net/NicInformation.h"
 #include "ui/LanguageTexts.h"
@@ -64,6 +65,7 @@ ApplySteps ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinte
     const int nScript =
         record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
     steps.scriptFailed = nScript == 0;
+    steps.proxyServerFailed = !ApplyProxyServer(record);
     if (SelectionChangesDefaultPrinter(nPrinter, nPrinterEntries)) {
         steps.printerName = m_Printers.GetPrinterName(nPrinter);
         steps.printer = m_Printers.SetDefaultPrinterFromList(nPrinter, nPrinterEntries)

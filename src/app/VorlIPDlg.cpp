@@ -60,6 +60,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_LANGUAGE_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnLanguageSelChange);
     OnCommandMap(IDC_PRINTER_LIST, CBN_SELCHANGE, &CVorlIPDlg::OnPrinterSelChange);
     OnCommandMap(IDC_LOAD_CURRENT, BN_CLICKED, &CVorlIPDlg::LoadCurrentInfo);
+    OnCommandMap(IDC_ADVANCED, BN_CLICKED, &CVorlIPDlg::OnAdvanced);
     OnCommandMap(IDC_CHANGE_ALL, BN_CLICKED, &CVorlIPDlg::OnChangeAll);
     OnCommandMap(IDC_HELP_NIC, BN_CLICKED, &CVorlIPDlg::OnHelpNic);
     OnCommandMap(IDC_HELP_DHCP, BN_CLICKED, &CVorlIPDlg::OnHelpDhcp);

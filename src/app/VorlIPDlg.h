@@ -158,6 +158,9 @@ private:
     ApplyWorkflow ApplyWork();
     void SelectProfilePrinter(const Profile& profile);
     void LoadAutoConfigScriptIntoForm();
+    // The extra addresses and the proxy server of the working record (VorlIPDlgAdvanced.cpp).
+    void OnAdvanced();
+    void LoadProxyServerIntoRecord();
 
     static constexpr int kHelpTabNic = 0;
     static constexpr int kHelpTabDhcp = 1;

@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "platform/SystemError.h"
 #include "resource.h"
+#include "ui/ExtrasTexts.h"
 #include "ui/LanguageTexts.h"
 #include "ui/VorlTrayIcon.h"
 #include "win/MessageBox.h"
@@ -107,6 +108,11 @@ ProfileForm CVorlIPDlg::GatherForm() const {
     form.printer = GetItemText(IDC_PRINTER_LIST);
     form.checkAutoconf = IsChecked(IDC_AUTOCONF_CHECK);
     form.autoconf = GetItemText(IDC_AUTOCONF_URL);
+    // The Advanced dialog keeps its part in the working record.
+    form.extras = ExtraAddresses(m_Current);
+    form.checkProxy = m_Current.checkproxy == 1;
+    form.proxy = m_Current.proxy;
+    form.proxyBypass = m_Current.proxybypass;
     form.adapter = &m_Current;
     return form;
 }
@@ -115,6 +121,9 @@ bool CVorlIPDlg::ValidateForm(Profile& record, bool bTitleOptional) {
     const FormResult result = FormToProfile(GatherForm(), bTitleOptional);
     if (result.resetMetricText) SetItemText(IDC_METRIC, L"1");
     if (!result.message.empty()) ReportMessage(result.message);
+    if (result.extrasProblem != ExtrasProblem::None) {
+        ReportMessage(std::wstring(GetExtrasProblemText(result.extrasProblem, m_Options.language)));
+    }
     if (result.ok) record = result.profile;
     return result.ok;
 }

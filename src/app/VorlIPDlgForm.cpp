@@ -171,6 +171,7 @@ void CVorlIPDlg::LoadCurrentInfo() {
     m_Current = m_IPHelper.m_pNICs[nSel];
     ShowProfile(-1);
     LoadAutoConfigScriptIntoForm();
+    LoadProxyServerIntoRecord();
     OnAutoConfigCheck();
     ComboSetCurSel(IDC_PRINTER_LIST, DefaultPrinterPosition(m_pPrinters->m_lstNames,
                                                             CEnumPrinters::DefaultPrinterName()));

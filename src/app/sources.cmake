@@ -6,6 +6,7 @@ list(APPEND VORLIP_APP_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/ProfileTransferRun.cpp
      ${CMAKE_CURRENT_LIST_DIR}/VorlIPApp.cpp
      ${CMAKE_CURRENT_LIST_DIR}/VorlIPDlg.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/VorlIPDlgAdvanced.cpp
      ${CMAKE_CURRENT_LIST_DIR}/VorlIPDlgApply.cpp
      ${CMAKE_CURRENT_LIST_DIR}/VorlIPDlgConfig.cpp
      ${CMAKE_CURRENT_LIST_DIR}/VorlIPDlgDesktop.cpp

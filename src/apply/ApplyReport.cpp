@@ -5,6 +5,7 @@
 
 #include "net/AddressText.h"
 #include "net/NicInformation.h"
+#include "ui/ExtrasTexts.h"
 #include "ui/LanguageTexts.h"
 
 namespace {
@@ -66,7 +67,37 @@ std::wstring ResultLines(const std::vector<CommandResult>& results, int language
     return text;
 }
 
+// For a profile with extra addresses, a line more: "Missing: A / M, B / M"; nothing when all
+// are there.
+std::wstring MissingAddressesLine(const NetworkTarget& asked, const NICs& adapter, int language) {
+    if (asked.m_bDhcpIp || asked.m_ExtraAddresses.empty()) return {};
+    const std::vector<std::wstring> missing = MissingAddresses(asked, adapter);
+    if (missing.empty()) return {};
+    std::wstring line = L"\n" + std::wstring(GetExtrasText(ExtrasText::ReportMissing, language));
+    line += L": ";
+    for (size_t i = 0; i < missing.size(); ++i) line += (i ? L", " : L"") + missing[i];
+    return line;
+}
+
 }  // namespace
+
+std::vector<std::wstring> MissingAddresses(const NetworkTarget& asked, const NICs& adapter) {
+    std::vector<std::wstring> missing;
+    if (asked.m_bDhcpIp) return missing;
+    const auto carries = [&adapter](const std::wstring& ip, const std::wstring& mask) {
+        if (ip == adapter.ip && mask == adapter.subnet) return true;
+        return std::any_of(
+            std::begin(adapter.extra), std::end(adapter.extra),
+            [&](const AddressPair& pair) { return ip == pair.ip && mask == pair.subnet; });
+    };
+    if (!carries(asked.m_strIp, asked.m_strMask)) {
+        missing.push_back(asked.m_strIp + L" / " + asked.m_strMask);
+    }
+    for (const ExtraAddressTarget& extra : asked.m_ExtraAddresses) {
+        if (!carries(extra.ip, extra.mask)) missing.push_back(extra.ip + L" / " + extra.mask);
+    }
+    return missing;
+}
 
 bool AddressTook(const NetworkTarget& asked, const NICs& adapter) {
     if (asked.m_strIp != adapter.ip || asked.m_strMask != adapter.subnet) return false;
@@ -79,7 +110,8 @@ AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inve
     if (nPosition < 0) return AddressCheck::NotYet;
     const NICs& adapter = inventory[static_cast<size_t>(nPosition)];
     if (adapter.operstatus != kOperStatusUp) return AddressCheck::NotCompared;
-    return AddressTook(asked, adapter) ? AddressCheck::Took : AddressCheck::NotYet;
+    if (!AddressTook(asked, adapter)) return AddressCheck::NotYet;
+    return MissingAddresses(asked, adapter).empty() ? AddressCheck::Took : AddressCheck::NotYet;
 }
 
 bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results) {
@@ -110,6 +142,7 @@ std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inven
     const std::wstring now = Text(ApplyReportText::Now, language);
     if (pAdapter) {
         text += AddressLine(now, pAdapter->ip, pAdapter->subnet, pAdapter->gateway, language);
+        text += MissingAddressesLine(asked, *pAdapter, language);
     } else {
         text += now + L": " + Text(ApplyReportText::AdapterMissing, language);
     }
@@ -123,7 +156,7 @@ ApplyVerdict JudgeApply(const NetworkTarget& asked, std::span<const NICs> invent
     const bool bFailed = CheckAddress(asked, inventory) == AddressCheck::NotYet ||
                          AnyOutcome(results, CommandOutcome::TimedOut) ||
                          AnyOutcome(results, CommandOutcome::NotStarted) || steps.scriptFailed ||
-                         steps.printer == PrinterStep::Refused ||
+                         steps.proxyServerFailed || steps.printer == PrinterStep::Refused ||
                          steps.printer == PrinterStep::Missing;
     return bFailed ? ApplyVerdict::NotTaken : ApplyVerdict::Took;
 }
@@ -144,6 +177,8 @@ std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inven
         others += (others.empty() ? L"" : L"\n") + line;
     };
     if (steps.scriptFailed) add(Text(ApplyReportText::ScriptFailed, language));
+    if (steps.proxyServerFailed)
+        add(std::wstring(GetExtrasText(ExtrasText::ProxyFailed, language)));
     if (steps.printer == PrinterStep::Refused) {
         add(Heading(ApplyReportText::PrinterRefused, steps.printerName, language));
     } else if (steps.printer == PrinterStep::Missing) {

@@ -14,12 +14,16 @@
 // asked for. Only the first address the inventory keeps is compared.
 bool AddressTook(const NetworkTarget& asked, const NICs& adapter);
 
+// Each address of the profile, the first and the extra ones, that adapter does not carry with its
+// mask among any of its addresses, as "ADDRESS / MASK". Empty for a DHCP profile.
+std::vector<std::wstring> MissingAddresses(const NetworkTarget& asked, const NICs& adapter);
+
 // Where the address of an apply stands on an inventory read after its commands.
 enum class AddressCheck {
     NotCompared,  // DHCP, or the adapter's link is down: Windows shows no address on a down
                   // link, and the settings take effect when it connects
-    Took,
-    NotYet,  // not (yet) there, or the adapter is missing from the inventory
+    Took,         // and every extra address is there too
+    NotYet,       // not (yet) there, or the adapter is missing from the inventory
 };
 AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inventory);
 
@@ -28,9 +32,9 @@ AddressCheck CheckAddress(const NetworkTarget& asked, std::span<const NICs> inve
 bool ShouldWaitForAddress(const NetworkTarget& asked, const std::vector<CommandResult>& results);
 
 // The adapter's part of the message after an apply, in language, or an empty text when there is
-// nothing to say. Said when a static address did not take on the adapter named by asked (or that
-// adapter is gone from the rebuilt inventory), unless its link is down, and when a command had to
-// be ended or could not be started. DHCP
+// nothing to say. Said when a static address (or one of its extra addresses, which it then names)
+// did not take on the adapter named by asked (or that adapter is gone from the rebuilt inventory),
+// unless its link is down, and when a command had to be ended or could not be started. DHCP
 // addresses and DNS servers are not compared: an address from DHCP can take long to arrive, and the
 // system's DNS servers may be read only once per process.
 std::wstring ApplyReport(const NetworkTarget& asked, std::span<const NICs> inventory,
@@ -44,10 +48,11 @@ enum class PrinterStep {
     Missing,  // no printer of the profile's name is there, so nothing was set
 };
 
-// The steps after the commands: the proxy script, the default printer and the inventory read
-// again to check the address.
+// The steps after the commands: the proxy script and server, the default printer and the inventory
+// read again to check the address.
 struct ApplySteps {
-    bool scriptFailed = false;  // the proxy script value could not be written or removed
+    bool scriptFailed = false;       // the proxy script value could not be written or removed
+    bool proxyServerFailed = false;  // the proxy server values could not be written
     PrinterStep printer = PrinterStep::Unchanged;
     std::wstring printerName;  // the printer that was to become the default
     bool adaptersRead = true;  // false: the inventory could not be read after the commands
@@ -56,7 +61,7 @@ struct ApplySteps {
 enum class ApplyVerdict {
     Took,                // nothing to say (DHCP addresses and DNS servers are not compared)
     NotTaken,            // a step failed: the address, a command that had to be ended or could
-                         // not be started, the proxy script or the printer
+                         // not be started, the proxy script or server, or the printer
     AdaptersUnreadable,  // the adapters could not be read after the commands: the address is
                          // unknown, whatever else failed
 };

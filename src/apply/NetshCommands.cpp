@@ -33,8 +33,19 @@ bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line)
     return true;
 }
 
+std::wstring AddAddressCommandLine(const NetworkTarget& target, const ExtraAddressTarget& extra) {
+    return L"netsh interface ip add address name=\"" + target.m_strNicName + L"\" addr=" +
+           extra.ip + L" mask=" + extra.mask;
+}
+
 std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target) {
     std::vector<std::wstring> lines{AddressCommandLine(target)};
+    // "set address" leaves the adapter with that one address; the others are added to it.
+    if (!target.m_bDhcpIp) {
+        for (const ExtraAddressTarget& extra : target.m_ExtraAddresses) {
+            lines.push_back(AddAddressCommandLine(target, extra));
+        }
+    }
     for (int nIndex = 0; nIndex < 2; ++nIndex) {
         std::wstring line;
         if (DnsCommandLine(target, nIndex, line)) lines.push_back(std::move(line));
@@ -52,6 +63,11 @@ void CopyProfileToChanger(const NICs& record, NetworkTarget& target) {
         target.m_strIp = record.ip;
         target.m_strMask = record.subnet;
         target.m_strGateway = record.gateway;
+        target.m_ExtraAddresses.clear();
+        for (const AddressPair& pair : record.extra) {
+            if (pair.ip[0] == L'\0') break;
+            target.m_ExtraAddresses.push_back({pair.ip, pair.subnet});
+        }
     }
     if (record.dhcpdns == 0) {
         target.m_strDns[0] = record.dns;

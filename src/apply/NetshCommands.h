@@ -9,6 +9,13 @@
 #include "net/AddressText.h"
 #include "net/NICs.h"
 
+// One more address the adapter is to carry beside the first.
+struct ExtraAddressTarget {
+    std::wstring ip;
+    std::wstring mask;
+    bool operator==(const ExtraAddressTarget&) const = default;
+};
+
 // What the next apply is to set. NetworkChanger keeps these fields and runs the lines; the command
 // lines depend on nothing else.
 struct NetworkTarget {
@@ -21,6 +28,8 @@ struct NetworkTarget {
     bool m_bDhcpIp = true;
     bool m_bDhcpDns = true;
     int32_t m_nMetric = 1;
+    // Added after the first address, in order; only with a static address.
+    std::vector<ExtraAddressTarget> m_ExtraAddresses;
 };
 
 // The start of every DNS line, trailing blank included.
@@ -33,7 +42,11 @@ std::wstring AddressCommandLine(const NetworkTarget& target);
 // leaves line untouched when slot 1 has nothing to do: DNS from DHCP, or no secondary server.
 bool DnsCommandLine(const NetworkTarget& target, int nIndex, std::wstring& line);
 
-// Every line an apply runs, in order: address, primary DNS, then the secondary if there is one.
+// "netsh interface ip add address name="..." addr=A mask=M" for one extra address.
+std::wstring AddAddressCommandLine(const NetworkTarget& target, const ExtraAddressTarget& extra);
+
+// Every line an apply runs, in order: address, one line per extra address (static only), primary
+// DNS, then the secondary if there is one.
 std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target);
 
 // How one command line of an apply ended.
@@ -55,6 +68,7 @@ struct CommandResult {
 // ever found instead. The rest of the line is kept as it is.
 std::wstring SystemCommandLine(const std::wstring& netshPath, const std::wstring& line);
 
-// Takes a profile's network settings into the target. Addresses are copied only when their
-// DHCP flag is off; the others keep whatever the target held, since no command line reads them.
+// Takes a profile's network settings into the target. Addresses (extra pairs included) are copied
+// only when their DHCP flag is off; the others keep whatever the target held, since no command
+// line reads them.
 void CopyProfileToChanger(const NICs& record, NetworkTarget& target);

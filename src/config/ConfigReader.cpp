@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "config/ProfileExtras.h"
 #include "config/SectionNames.h"
 #include "net/AddressText.h"
 
@@ -91,6 +92,7 @@ LoadedProfile ReadProfile(IniReader& reader, const std::wstring& section) {
     if (ReadText(reader, section, kKeyAutoconf, value, kMaxLongValueChars)) {
         CopyField(p.autoconf, value);
     }
+    ReadProfileExtras(reader, section, p);
     return loaded;
 }
 

@@ -35,7 +35,8 @@ struct LoadedProfile {
 
 // Reads the profile stored under section; the title is the section name. Fields the file does
 // not mention get their stand-ins; address fields are read only when the matching DHCP flag is
-// off and are cut to kAddressKeepChars.
+// off and are cut to kAddressKeepChars. The extra pairs and the proxy server follow the rules of
+// ReadProfileExtras.
 LoadedProfile ReadProfile(IniReader& reader, const std::wstring& section);
 
 // Reads the options section into options. Keys that are absent leave their field as it was.

@@ -1,5 +1,6 @@
 #include "config/ConfigWriter.h"
 
+#include "config/ProfileExtras.h"
 #include "config/SectionNames.h"
 
 std::vector<IniEntry> ProfileEntries(const Profile& profile) {
@@ -24,6 +25,7 @@ std::vector<IniEntry> ProfileEntries(const Profile& profile) {
     entries.emplace_back(kKeyPrinter, profile.printer);
     entries.emplace_back(kKeyCheckAutoconf, FormatOptionFlag(profile.checkautoconf == 1));
     entries.emplace_back(kKeyAutoconf, profile.autoconf);
+    AppendProfileExtrasEntries(profile, entries);
     return entries;
 }
 

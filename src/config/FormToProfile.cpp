@@ -94,6 +94,18 @@ FormResult FormToProfile(const ProfileForm& form, bool titleOptional) {
         }
     }
 
+    // The first address may have changed since the pairs were added, so they are checked again.
+    if (p.dhcpip == 0) {
+        result.extrasProblem = CheckAddressPairs(p.ip, form.extras);
+        if (result.extrasProblem != ExtrasProblem::None) return result;
+        SetExtraAddresses(p, form.extras);
+    }
+    result.extrasProblem = CheckProxyServer(form.checkProxy, form.proxy, form.proxyBypass);
+    if (result.extrasProblem != ExtrasProblem::None) return result;
+    p.checkproxy = form.checkProxy ? 1 : 0;
+    CopyField(p.proxy, TrimIniBlanks(form.proxy));
+    CopyField(p.proxybypass, form.proxyBypass);
+
     CopyField(p.printer, form.printer, kFormTextMaxChars);
     p.checkautoconf = form.checkAutoconf ? 1 : 0;
     CopyField(p.autoconf, form.autoconf, kFormTextMaxChars);
@@ -125,6 +137,10 @@ ProfileForm ProfileAsForm(const Profile& profile, const std::wstring& printer) {
     form.printer = printer;
     form.checkAutoconf = profile.checkautoconf == 1;
     form.autoconf = profile.autoconf;
+    form.extras = ExtraAddresses(profile);
+    form.checkProxy = profile.checkproxy == 1;
+    form.proxy = profile.proxy;
+    form.proxyBypass = profile.proxybypass;
     form.adapter = &profile;
     return form;
 }

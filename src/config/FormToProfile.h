@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "config/ProfileExtras.h"
 #include "net/AddressText.h"
 #include "net/NICs.h"
 #include "win/AddressInput.h"
@@ -21,6 +23,12 @@ struct ProfileForm {
     std::wstring printer;  // printer combo box text
     bool checkAutoconf = false;
     std::wstring autoconf;  // configuration-script URL edit box
+    // What the "Advanced" dialog left in the working record: the extra address pairs and the
+    // proxy server (exceptions with "<local>" as stored).
+    std::vector<AddressPair> extras;
+    bool checkProxy = false;
+    std::wstring proxy;
+    std::wstring proxyBypass;
     // The working record's adapter; nic and nicname come from it. Without one they stay 0 and
     // empty, and the next load moves the profile to an adapter of the machine.
     const NICs* adapter = nullptr;
@@ -43,13 +51,17 @@ struct FormResult {
     // The metric box was empty and should now show "1"; set even when a later check fails,
     // because the box is corrected before the addresses are looked at.
     bool resetMetricText = false;
+    // Set when an extra pair or the proxy server is refused; the window says it in its language.
+    ExtrasProblem extrasProblem = ExtrasProblem::None;
     // Filled as far as the checks got; use it only when ok.
     Profile profile{};
 };
 
 // Checks, in order: title (unless titleOptional), metric digits, then the static address fields
 // (IP and mask complete, gateway complete or blank), then static DNS (primary complete; a blank
-// or partial secondary becomes "0.0.0.0"). The first failing check decides the result.
+// or partial secondary becomes "0.0.0.0"), then the extra pairs against the address now in the
+// form (static address only; a DHCP profile keeps none) and the proxy server. The first failing
+// check decides the result.
 FormResult FormToProfile(const ProfileForm& form, bool titleOptional);
 
 // The form as the main window fills it when it shows profile, with printer as the printer list's

@@ -5,6 +5,7 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/ConfigWriter.cpp
      ${CMAKE_CURRENT_LIST_DIR}/FormToProfile.cpp
      ${CMAKE_CURRENT_LIST_DIR}/IniText.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ProfileExtras.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ProfileTransfer.cpp
      ${CMAKE_CURRENT_LIST_DIR}/SectionNames.cpp)
 # Win32 (through platform), built for Windows only.

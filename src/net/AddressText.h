@@ -24,5 +24,9 @@ void CopyField(wchar_t (&dst)[N], std::wstring_view text, size_t nKeep = SIZE_MA
     CopyField(dst, N, text, nKeep);
 }
 
+// The number of leading one bits of a dotted mask ("255.255.255.0" gives 24), or -1 when the
+// text is no dotted address or its ones are not followed by zeros only.
+int MaskPrefixLength(std::wstring_view mask);
+
 // Widens ASCII / narrow text byte for byte (adapter names and dotted addresses are ASCII).
 std::wstring WidenAscii(std::string_view text);

@@ -191,6 +191,16 @@ void IPHelper::IPH_GetAdaptersInfo() {
         CopyField(pRecord->subnet, WidenAscii(pEntry->IpAddressList.IpMask.String), 31);
         CopyField(pRecord->gateway, WidenAscii(pEntry->GatewayList.IpAddress.String), 31);
         pRecord->dhcpip = pEntry->DhcpEnabled ? 1 : 0;
+        // The adapter's further addresses, as many as a profile can carry.
+        int nExtra = 0;
+        for (const IP_ADDR_STRING* pAddress = pEntry->IpAddressList.Next;
+             pAddress && nExtra < kExtraAddressCount; pAddress = pAddress->Next) {
+            const std::wstring ip = WidenAscii(pAddress->IpAddress.String);
+            if (ip.empty() || ip == kNoAddress) continue;
+            AddressPair& pair = pRecord->extra[nExtra++];
+            CopyField(pair.ip, ip, 31);
+            CopyField(pair.subnet, WidenAscii(pAddress->IpMask.String), 31);
+        }
     }
 }
 

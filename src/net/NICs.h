@@ -5,6 +5,16 @@
 
 #include <cstdint>
 
+// How many IPv4 addresses an adapter or a profile holds beyond the first one.
+inline constexpr int kExtraAddressCount = 4;
+
+// One further address of an adapter, or one extra address/mask pair of a profile; an empty ip
+// ends the list.
+struct AddressPair {
+    wchar_t ip[32];
+    wchar_t subnet[32];
+};
+
 struct NICs {
     wchar_t title[512];        // profile title (INI section name); empty for an adapter
     int32_t nic;               // interface index: the adapter's identity
@@ -28,6 +38,12 @@ struct NICs {
     wchar_t printer[1024];   // profile only
     int32_t checkautoconf;   // profile only: 1 sets the configuration script
     wchar_t autoconf[1024];  // profile only: configuration-script URL
+    // The adapter's further IPv4 addresses (as many as fit), or the profile's extra pairs that
+    // an apply adds after the first; only for a static address.
+    AddressPair extra[kExtraAddressCount];
+    int32_t checkproxy;         // profile only: 1 turns the proxy server on
+    wchar_t proxy[1024];        // profile only: "host:port" or "http=host:port;https=..."
+    wchar_t proxybypass[1024];  // profile only: exceptions as Windows stores them, "<local>" too
 };
 
 // A saved profile is the same record; the name says which meaning is in use.

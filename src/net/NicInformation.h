@@ -8,8 +8,9 @@
 #include "net/NICs.h"
 
 // Describes adapter; a down link (operstatus not 1) shows only "Disconnected" and the adapter's
-// status unless bChangeForce is set. Line ends are "\n"; the caller converts them for a static
-// control.
+// status unless bChangeForce is set. A static adapter with further addresses is described more
+// compactly, one "IP: ADDRESS/PREFIX" line per address. Line ends are "\n"; the caller converts
+// them for a static control.
 std::wstring ComposeNicInformation(const NICs& adapter, bool bChangeForce);
 
 // The inventory position of the adapter the commands of an apply address: the first whose

@@ -96,4 +96,48 @@ RegChange RemoveRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* 
     return change;
 }
 
+RegRead ReadRegDword(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue, DWORD& data) {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS) {
+        return RegRead::KeyMissing;
+    }
+    DWORD dwType = 0;
+    DWORD value = 0;
+    DWORD cbData = sizeof(value);
+    const LONG lResult = ::RegQueryValueExW(hKey, pszValue, nullptr, &dwType,
+                                            reinterpret_cast<BYTE*>(&value), &cbData);
+    ::RegCloseKey(hKey);
+    if (lResult == ERROR_FILE_NOT_FOUND) return RegRead::ValueMissing;
+    if (lResult != ERROR_SUCCESS || dwType != REG_DWORD || cbData != sizeof(value)) {
+        return RegRead::OtherError;
+    }
+    data = value;
+    return RegRead::Ok;
+}
+
+RegChange SetRegDword(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue, DWORD data) {
+    RegChange change;
+    HKEY hKey = nullptr;
+    change.openError = ::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey);
+    if (change.openError != ERROR_SUCCESS) return change;
+    change.valueError = ::RegSetValueExW(hKey, pszValue, 0, REG_DWORD,
+                                         reinterpret_cast<const BYTE*>(&data), sizeof(data));
+    ::RegCloseKey(hKey);
+    return change;
+}
+
+RegChange CreateKeyAndSetString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                                const std::wstring& text) {
+    RegChange change;
+    HKEY hKey = nullptr;
+    change.openError =
+        ::RegCreateKeyExW(hRoot, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr);
+    if (change.openError != ERROR_SUCCESS) return change;
+    change.valueError =
+        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(hKey);
+    return change;
+}
+
 }  // namespace platform

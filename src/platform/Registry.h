@@ -42,4 +42,12 @@ RegChange SetRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* ps
 // Deletes a value of an existing key; a value that is not there gives ERROR_FILE_NOT_FOUND.
 RegChange RemoveRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue);
 
+// Reads a REG_DWORD value; data of another type or size is OtherError.
+RegRead ReadRegDword(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue, DWORD& data);
+// Writes a REG_DWORD value into an existing key.
+RegChange SetRegDword(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue, DWORD data);
+// Writes text as a terminated REG_SZ value, creating the key first when it is missing.
+RegChange CreateKeyAndSetString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
+                                const std::wstring& text);
+
 }  // namespace platform

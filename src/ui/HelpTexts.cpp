@@ -104,6 +104,39 @@ std::wstring AuthorText() {
         L"Questions and reports: through the project's own issue list.",
         L"The manual is the README file and the docs folder that come with the program.",
         kDashLine,
+        L"More IP addresses and a proxy server (\"Advanced\u2026\")",
+        L"",
+        L"More IP addresses: a profile with a static address can carry up to four more "
+        L"address/mask pairs. Applying it gives the adapter all of them; \"Load current Info\" "
+        L"reads them from the adapter. A profile that uses DHCP takes none.",
+        L"Proxy server: \"Use a proxy server\" with the address and port (host:port, or "
+        L"http=host:port;https=host:port), exceptions separated by \";\" and \"Bypass for local "
+        L"addresses\". Applying the profile switches the proxy server on, or off when an address "
+        L"is given and the box is not ticked. A profile that names no proxy server leaves your "
+        L"settings as they are, except right after a profile that switched one on: then it "
+        L"switches it off again. Where a proxy script is set too, Windows uses the script first.",
+        L"",
+        L"추가 IP 주소: 고정 IP를 쓰는 프로필에 주소/서브넷 마스크를 네 쌍까지 더 넣을 수 "
+        L"있습니다. 프로필을 적용하면 어댑터에 모두 설정되고, \"정보 불러오기\"는 어댑터에서 "
+        L"그 주소들을 읽어 옵니다. DHCP를 쓰는 프로필에는 넣을 수 없습니다.",
+        L"프록시 서버: \"프록시 서버 사용\"과 주소:포트(host:port 또는 "
+        L"http=host:port;https=host:port), \";\"로 구분한 예외, \"로컬 주소에는 프록시 서버 "
+        L"사용 안 함\"을 정합니다. 프로필을 적용하면 프록시 서버를 켜고, 주소만 있고 체크하지 "
+        L"않았으면 끕니다. 프록시 서버를 정하지 않은 프로필은 설정을 그대로 두지만, 프록시 서버를 "
+        L"켠 프로필 바로 다음에는 다시 끕니다. 자동 구성 스크립트도 설정되어 있으면 Windows는 "
+        L"스크립트를 먼저 사용합니다.",
+        L"",
+        L"追加IPアドレス: 固定IPのプロファイルには、アドレスとサブネットマスクの組を"
+        L"あと4つまで入れられます。適用するとアダプターにすべて設定され、「情報ロード」は"
+        L"アダプターからそれらを読み込みます。DHCPのプロファイルには入れられません。",
+        L"プロキシサーバー: 「プロキシサーバーを使う」とアドレス:ポート(host:port または "
+        L"http=host:port;https=host:port)、「;」で区切った例外、「ローカルアドレスには"
+        L"プロキシサーバーを使わない」を指定します。適用するとプロキシサーバーをオンにし、"
+        L"アドレスがあってチェックがなければオフにします。プロキシサーバーを指定しない"
+        L"プロファイルは設定をそのままにしますが、プロキシサーバーをオンにしたプロファイルの"
+        L"直後にはオフに戻します。自動構成スクリプトも設定されている場合、Windowsは"
+        L"スクリプトを先に使います。",
+        kDashLine,
         L"Credit",
         L"",
         L"Programming: the Vorl Project Team",
@@ -119,6 +152,9 @@ std::wstring WhatsNewText() {
     return Lines({
         L"What' New",
         L"",
+        L"2026-12-10  More addresses and a proxy server",
+        L"    \"Advanced\u2026\": up to four more IP addresses per static profile.",
+        L"    A proxy server per profile, with exceptions and local addresses.",
         L"2026-12-09  VorlIP 1.3.3.7",
         L"    Busy window in the shape of the logo while a profile is applied.",
         L"    Search window over profile titles; double-click shows the exact profile.",

@@ -158,6 +158,7 @@ constexpr CaptionRow kCaptionRows[kCaptionedControlCount] = {
      {L"Change event it's disconnected", L"Disconnect 상태에서도 IP 변경하기",
       L"強制的に変更する"}},
     {IDC_GLOBAL_HOT_KEY, {L"Use Global Hot Key", L"전역 단축키 사용하기", L"全弾性使用"}},
+    {IDC_ADVANCED, {L"Advanced\u2026", L"고급 설정\u2026", L"詳細設定\u2026"}},
     {IDC_IMPORT_PROFILES, {L"Import profiles…", L"프로필 가져오기", L"プロファイル読み込み…"}},
     {IDC_EXPORT_PROFILES, {L"Export profiles…", L"프로필 내보내기", L"プロファイル書き出し…"}},
 };

@@ -3,6 +3,7 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/ButtonColors.cpp
      ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
      ${CMAKE_CURRENT_LIST_DIR}/DesktopLayout.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/ExtrasTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/LanguageTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ProfileSearch.cpp
@@ -12,6 +13,7 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/WindowSizes.cpp)
 # Win32, built for Windows only.
 list(APPEND VORLIP_APP_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/AdvancedDlg.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ButtonSTWin.cpp
      ${CMAKE_CURRENT_LIST_DIR}/FloatDlg.cpp
      ${CMAKE_CURRENT_LIST_DIR}/HelpDlg.cpp

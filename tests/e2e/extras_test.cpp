@@ -1,0 +1,283 @@
+// The "Advanced..." dialog: extra addresses saved through it and applied to the real interface
+// by the netsh stand-in, brought back by "Load current Info", and a proxy server written to the
+// user's Internet settings (the Apply.* tests run in the apply namespace, see apply_test.cpp);
+// and the dialog itself at every dpi, in English and Korean (Dpi.*).
+#include <winsock2.h>
+#include <iphlpapi.h>
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "Session.h"
+#include "resource.h"
+
+using namespace e2e;
+
+namespace {
+
+const wchar_t kInternetSettings[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+std::wstring NetshFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, n) + L"\\" + name;
+}
+
+// "Change All", confirmed, until the busy window has come and gone; returns the netsh log.
+std::string ApplyAndWait(Session& s) {
+    ::DeleteFileW(NetshFile(L"netsh.log").c_str());
+    WriteFileBytes(NetshFile(L"netsh.delay"), "200");
+    ClickButton(s.hMain, IDC_CHANGE_ALL);
+    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
+    bool bBusySeen = false;
+    EXPECT_TRUE(WaitUntil([&] {
+        bBusySeen = bBusySeen || FindBusyWindow(s.app, s.hMain) != nullptr;
+        return bBusySeen && FindBusyWindow(s.app, s.hMain) == nullptr;
+    }));
+    Pause(300);
+    ::DeleteFileW(NetshFile(L"netsh.delay").c_str());
+    return ReadFileBytes(NetshFile(L"netsh.log"));
+}
+
+// Every IPv4 address of the adapter as this process's IP helper reports it, "ADDRESS/MASK".
+std::vector<std::string> AdapterAddresses(const char* name) {
+    ULONG cb = 0;
+    ::GetAdaptersInfo(nullptr, &cb);
+    std::vector<unsigned char> buffer(cb);
+    auto* pInfo = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+    std::vector<std::string> addresses;
+    if (::GetAdaptersInfo(pInfo, &cb) != NO_ERROR) return addresses;
+    for (; pInfo; pInfo = pInfo->Next) {
+        if (std::string(pInfo->Description) != name) continue;
+        for (const IP_ADDR_STRING* p = &pInfo->IpAddressList; p; p = p->Next) {
+            addresses.push_back(std::string(p->IpAddress.String) + "/" + p->IpMask.String);
+        }
+    }
+    return addresses;
+}
+
+std::vector<std::wstring> ListItems(HWND hDialog) {
+    std::vector<std::wstring> items;
+    const LRESULT count = ::SendDlgItemMessageW(hDialog, IDC_EXTRA_LIST, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[64] = {};
+        ::SendDlgItemMessageW(hDialog, IDC_EXTRA_LIST, LB_GETTEXT, i,
+                              reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+HWND OpenAdvanced(Session& s, const std::wstring& caption = L"Advanced") {
+    ClickButton(s.hMain, IDC_ADVANCED);
+    return s.app.WaitWindow(caption, 5000);
+}
+
+void CloseWith(HWND hDialog, int nButton) {
+    ClickButton(hDialog, nButton);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hDialog); })) << "the dialog stays open";
+}
+
+// Types one pair and presses "Add"; with refusal, expects that message instead.
+void AddPair(Session& s, HWND hAdvanced, DWORD ip, DWORD mask, const std::wstring& refusal = {}) {
+    ::SendDlgItemMessageW(hAdvanced, IDC_EXTRA_IP, IPM_SETADDRESS, 0, ip);
+    ::SendDlgItemMessageW(hAdvanced, IDC_EXTRA_SUBNET, IPM_SETADDRESS, 0, mask);
+    const size_t before = ListItems(hAdvanced).size();
+    ClickButton(hAdvanced, IDC_EXTRA_ADD);
+    if (!refusal.empty()) s.Answer(refusal, IDOK);
+    const size_t expected = before + (refusal.empty() ? 1 : 0);
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(hAdvanced).size() == expected; }));
+}
+
+// A value of the user's Internet settings as text, REG_DWORD values in decimal.
+std::wstring ProxyValue(const wchar_t* name) {
+    BYTE data[2048] = {};
+    DWORD type = 0;
+    DWORD cb = sizeof(data);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kInternetSettings, name, RRF_RT_ANY, &type, data, &cb)) {
+        return L"<missing>";
+    }
+    if (type == REG_DWORD) return std::to_wstring(*reinterpret_cast<DWORD*>(data));
+    return reinterpret_cast<const wchar_t*>(data);
+}
+
+// The user's own proxy server, on or off, as a test starts from.
+void SetUserProxy(DWORD dwEnable, const std::wstring& server) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kInternetSettings, L"ProxyEnable", REG_DWORD, &dwEnable,
+                      sizeof(dwEnable));
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kInternetSettings, L"ProxyServer", REG_SZ, server.c_str(),
+                      static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kInternetSettings, L"ProxyOverride", REG_SZ, L"<local>",
+                      8 * sizeof(wchar_t));
+}
+
+const char kOptions[] = "[VorlIP_Basic_Information]\r\nAutoGenerated=true\r\nchangeforce=true\r\n";
+
+}  // namespace
+
+// Two extra addresses typed into the dialog (one refused as the profile's own), saved, applied:
+// the adapter carries all three. "Load current Info" brings them back into the form, and a
+// profile without extras afterwards leaves the adapter with its one address.
+TEST(Apply, ExtraAddressesSavedThroughTheDialogAreOnTheAdapterAndLoadBack) {
+    const std::string ini =
+        "[Lab]\r\nnic=2\r\nnicname=vorl-lan\r\nmetric=1\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
+        "ip=10.77.1.77\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n"
+        "[Plain]\r\nnic=2\r\nnicname=vorl-lan\r\nmetric=1\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
+        "ip=10.77.1.10\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n" +
+        std::string(kOptions);
+    Session s(true, ini, kCaption, L"Apply");
+    ASSERT_NE(s.hMain, nullptr);
+    HWND hAdvanced = OpenAdvanced(s);
+    ASSERT_NE(hAdvanced, nullptr);
+    AddPair(s, hAdvanced, MAKEIPADDRESS(10, 77, 3, 5), MAKEIPADDRESS(255, 255, 255, 0));
+    AddPair(s, hAdvanced, MAKEIPADDRESS(10, 77, 1, 77), MAKEIPADDRESS(255, 255, 0, 0),
+            L"This IP address is already in the profile.");
+    AddPair(s, hAdvanced, MAKEIPADDRESS(192, 168, 50, 9), MAKEIPADDRESS(255, 255, 0, 0));
+    SaveScreenshot(L"advanced_two_extras");
+    const std::vector<std::wstring> pairs = {L"10.77.3.5 / 255.255.255.0",
+                                             L"192.168.50.9 / 255.255.0.0"};
+    EXPECT_EQ(ListItems(hAdvanced), pairs);
+    CloseWith(hAdvanced, IDOK);
+    ClickButton(s.hMain, IDC_SAVE);
+    ASSERT_TRUE(WaitUntil([&] { return s.Ini(L"Lab", L"ip3") == L"192.168.50.9"; }));
+    EXPECT_EQ(s.Ini(L"Lab", L"ip2") + L" " + s.Ini(L"Lab", L"subnet2") + L" " +
+                  s.Ini(L"Lab", L"subnet3") + L" " + s.Ini(L"Lab", L"checkproxy"),
+              L"10.77.3.5 255.255.255.0 255.255.0.0 <missing>");
+
+    const std::string log = ApplyAndWait(s);
+    const size_t set = log.find("set address name=vorl-lan source=static addr=10.77.1.77");
+    EXPECT_LT(set, log.find("add address name=vorl-lan addr=10.77.3.5 mask=255.255.255.0")) << log;
+    EXPECT_EQ(AdapterAddresses("vorl-lan"),
+              (std::vector<std::string>{"10.77.1.77/255.255.255.0", "10.77.3.5/255.255.255.0",
+                                        "192.168.50.9/255.255.0.0"}));
+    EXPECT_EQ(s.app.FindMessageBox(), nullptr) << "every address took: nothing to say";
+
+    // Wine reports every adapter as DHCP: the form shows DHCP after the load, and the pairs
+    // are there once "Use Static IP" is chosen.
+    ClickButton(s.hMain, IDC_LOAD_CURRENT);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST).empty(); }));
+    ClickButton(s.hMain, IDC_USE_STATIC_IP);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(s.hMain, IDC_USE_STATIC_IP); }));
+    EXPECT_EQ(IpText(s.hMain, IDC_IP), L"10.77.1.77");
+    hAdvanced = OpenAdvanced(s);
+    ASSERT_NE(hAdvanced, nullptr);
+    EXPECT_EQ(ListItems(hAdvanced), pairs);
+    CloseWith(hAdvanced, IDCANCEL);
+
+    // A profile without extras runs the lines it always ran, and "set address" leaves one.
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST) == L"Plain"; }));
+    EXPECT_EQ(ApplyAndWait(s).find("add address"), std::string::npos);
+    EXPECT_EQ(AdapterAddresses("vorl-lan"), (std::vector<std::string>{"10.77.1.10/255.255.255.0"}));
+}
+
+// The proxy server typed into the dialog (a bad port refused first), saved, applied: the user's
+// values follow. A profile from an older file changes nothing on its own; right after the
+// profile that turned the proxy on, it turns it off; a proxy the user switched on by hand since
+// then stays on.
+TEST(Apply, ProxyServerIsWrittenAndOldProfilesLeaveTheUsersOwnAlone) {
+    SetUserProxy(0, L"hand.vorl.test:8000");
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\VorlIP", L"ProxyServerTurnedOn");
+    const std::string ini =
+        "[Old]\r\nnic=3\r\nnicname=vorl-wifi\r\nmetric=1\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n"
+        "[Office]\r\nnic=3\r\nnicname=vorl-wifi\r\nmetric=1\r\ndhcpip=TRUE\r\ndhcpdns=TRUE\r\n" +
+        std::string(kOptions);
+    Session s(true, ini, kCaption, L"Apply");
+    ASSERT_NE(s.hMain, nullptr);
+    const auto values = [] {
+        return ProxyValue(L"ProxyEnable") + L" " + ProxyValue(L"ProxyServer") + L" " +
+               ProxyValue(L"ProxyOverride");
+    };
+    ApplyAndWait(s);
+    EXPECT_EQ(values(), L"0 hand.vorl.test:8000 <local>");
+
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST) == L"Office"; }));
+    HWND hAdvanced = OpenAdvanced(s);
+    ASSERT_NE(hAdvanced, nullptr);
+    EXPECT_FALSE(IsEnabled(hAdvanced, IDC_EXTRA_ADD)) << "a DHCP profile takes no pairs";
+    ClickButton(hAdvanced, IDC_PROXY_CHECK);
+    SetText(hAdvanced, IDC_PROXY_SERVER, L"proxy.vorl.test:70000");
+    SetText(hAdvanced, IDC_PROXY_EXCEPTIONS, L"*.vorl.test; 10.*");
+    ClickButton(hAdvanced, IDC_PROXY_LOCAL);
+    ClickButton(hAdvanced, IDOK);
+    s.Answer(L"The proxy server's port must be between 1 and 65535.", IDOK);
+    SetText(hAdvanced, IDC_PROXY_SERVER, L"proxy.vorl.test:3128");
+    CloseWith(hAdvanced, IDOK);
+    ClickButton(s.hMain, IDC_SAVE);
+    ASSERT_TRUE(WaitUntil([&] { return s.Ini(L"Office", L"checkproxy") == L"true"; }));
+    EXPECT_EQ(s.Ini(L"Office", L"proxy"), L"proxy.vorl.test:3128");
+    EXPECT_EQ(s.Ini(L"Office", L"proxybypass"), L"*.vorl.test;10.*;<local>");
+    ApplyAndWait(s);
+    EXPECT_EQ(values(), L"1 proxy.vorl.test:3128 *.vorl.test;10.*;<local>");
+
+    SelectCombo(s.hMain, IDC_TITLE_LIST, 0);
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST) == L"Old"; }));
+    ApplyAndWait(s);
+    EXPECT_EQ(values(), L"0 proxy.vorl.test:3128 *.vorl.test;10.*;<local>")
+        << "home must not keep the office's proxy";
+    SetUserProxy(1, L"hand.vorl.test:8000");
+    ApplyAndWait(s);
+    EXPECT_EQ(ProxyValue(L"ProxyEnable"), L"1") << "the user's own proxy is not the program's";
+    EXPECT_EQ(s.app.FindMessageBox(), nullptr);
+    // Later tests in this prefix load the user's proxy server into their profiles: leave none.
+    SetUserProxy(0, L"");
+    ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kInternetSettings, L"ProxyServer");
+}
+
+// The dialog at the runner's dpi, in English and in Korean, with every control inside it; and
+// the main window's button clear of its neighbours.
+TEST(Dpi, AdvancedDialogInEnglishAndKorean) {
+    const std::string ini =
+        "[Lab]\r\nnic=2\r\nnicname=vorl-lan\r\nmetric=1\r\ndhcpip=FALSE\r\ndhcpdns=TRUE\r\n"
+        "ip=10.77.1.77\r\nsubnet=255.255.255.0\r\ngateway=10.77.1.1\r\n"
+        "ip2=10.77.3.5\r\nsubnet2=255.255.255.0\r\nip3=192.168.50.9\r\nsubnet3=255.255.0.0\r\n"
+        "checkproxy=true\r\nproxy=proxy.vorl.test:3128\r\nproxybypass=*.vorl.test;<local>\r\n";
+    Session s(true, ini);
+    ASSERT_NE(s.hMain, nullptr);
+    wchar_t dpi[16] = L"96";
+    ::GetEnvironmentVariableW(L"VORLIP_DPI", dpi, 16);
+    const HWND hButton = ::GetDlgItem(s.hMain, IDC_ADVANCED);
+    RECT button;
+    RECT overlap;
+    ::GetWindowRect(hButton, &button);
+    for (HWND h = ::GetWindow(s.hMain, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        RECT other;
+        ::GetWindowRect(h, &other);
+        const bool bFrame = (::GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        EXPECT_TRUE(h == hButton || bFrame || !::IntersectRect(&overlap, &button, &other))
+            << "the button covers control " << ::GetDlgCtrlID(h);
+    }
+
+    for (const auto& [language, caption, name] : {std::tuple{0, L"Advanced", L"advanced_en_"},
+                                                  std::tuple{1, L"고급 설정", L"advanced_ko_"}}) {
+        if (language != 0) {
+            SelectCombo(s.hMain, IDC_LANGUAGE_LIST, language);
+            ASSERT_TRUE(
+                WaitUntil([&] { return ItemText(s.hMain, IDC_ADVANCED) == L"고급 설정…"; }));
+        }
+        const HWND hAdvanced = OpenAdvanced(s, caption);
+        ASSERT_NE(hAdvanced, nullptr);
+        Pause(300);
+        SaveScreenshot(name + std::wstring(dpi));
+        EXPECT_EQ(ListItems(hAdvanced).size(), 2u);
+        EXPECT_EQ(ItemText(hAdvanced, IDC_PROXY_EXCEPTIONS), L"*.vorl.test");
+        EXPECT_TRUE(IsChecked(hAdvanced, IDC_PROXY_LOCAL));
+        RECT inside;
+        ::GetClientRect(hAdvanced, &inside);
+        ::MapWindowPoints(hAdvanced, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+        for (HWND h = ::GetWindow(hAdvanced, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+            RECT rc;
+            ::GetWindowRect(h, &rc);
+            EXPECT_TRUE(::IntersectRect(&overlap, &rc, &inside) && ::EqualRect(&overlap, &rc))
+                << language << ": control " << ::GetDlgCtrlID(h) << " crosses the dialog's edge";
+        }
+        CloseWith(hAdvanced, IDCANCEL);
+    }
+}
