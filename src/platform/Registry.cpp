@@ -73,16 +73,26 @@ bool DeleteRegValue(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszVa
     return nResult == ERROR_SUCCESS || nResult == ERROR_FILE_NOT_FOUND;
 }
 
+namespace {
+
+// Writes a string value into an open key and closes it; the system's error code, 0 when done.
+LONG SetStringAndClose(HKEY hKey, const wchar_t* pszValue, const std::wstring& text) {
+    const LONG nError =
+        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(hKey);
+    return nError;
+}
+
+}  // namespace
+
 RegChange SetRegString(HKEY hRoot, const std::wstring& subKey, const wchar_t* pszValue,
                        const std::wstring& text) {
     RegChange change;
     HKEY hKey = nullptr;
     change.openError = ::RegOpenKeyExW(hRoot, subKey.c_str(), 0, KEY_WRITE, &hKey);
     if (change.openError != ERROR_SUCCESS) return change;
-    change.valueError =
-        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(hKey);
+    change.valueError = SetStringAndClose(hKey, pszValue, text);
     return change;
 }
 
@@ -133,10 +143,7 @@ RegChange CreateKeyAndSetString(HKEY hRoot, const std::wstring& subKey, const wc
     change.openError =
         ::RegCreateKeyExW(hRoot, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr);
     if (change.openError != ERROR_SUCCESS) return change;
-    change.valueError =
-        ::RegSetValueExW(hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(hKey);
+    change.valueError = SetStringAndClose(hKey, pszValue, text);
     return change;
 }
 

@@ -120,4 +120,33 @@ void RunHostCommand(const std::wstring& commandLine) {
     ::DeleteFileW(windowsMark.c_str());
 }
 
+std::string Narrow(const std::wstring& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// Runs VorlIP.exe of folder with arguments; with answer, expects a message box that starts with
+// it (its whole text into pText when given) and presses OK. Returns the exit code.
+DWORD RunCommand(const ScratchFolder& folder, const std::wstring& arguments,
+                 const std::wstring& answer, const std::wstring& screenshot, std::wstring* pText) {
+    App app;
+    EXPECT_TRUE(app.Start(folder.ExePath(), arguments));
+    if (!answer.empty()) {
+        const HWND hBox = app.WaitMessageBox();
+        EXPECT_NE(hBox, nullptr) << "no message box for " << Narrow(arguments);
+        if (hBox) {
+            const std::wstring text = App::MessageBoxText(hBox);
+            EXPECT_EQ(text.rfind(answer, 0), 0u) << Narrow(text);
+            if (pText) *pText = text;
+            if (!screenshot.empty()) {
+                Pause(400);  // the box is found before its text is drawn
+                SaveScreenshot(screenshot);
+            }
+            App::PressButton(hBox, IDOK);
+        }
+    }
+    const DWORD dwCode = app.WaitExit(30000);
+    EXPECT_EQ(app.FindMessageBox(), nullptr) << Narrow(arguments);
+    return dwCode;
+}
+
 }  // namespace e2e

@@ -34,4 +34,13 @@ std::wstring TaskFile();
 // has ended, or after 20 s.
 void RunHostCommand(const std::wstring& commandLine);
 
+// A wide text as bytes, for failure messages (the tests' texts are ASCII where they are printed).
+std::string Narrow(const std::wstring& text);
+// Runs VorlIP.exe of folder with arguments (a command-line run: no main window); with answer,
+// expects a message box that starts with it (its whole text into pText when given; a screenshot
+// of it when named) and presses OK. Returns the exit code, or STILL_ACTIVE after 30 s.
+DWORD RunCommand(const ScratchFolder& folder, const std::wstring& arguments,
+                 const std::wstring& answer = {}, const std::wstring& screenshot = {},
+                 std::wstring* pText = nullptr);
+
 }  // namespace e2e
