@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ApplyRig.h"
 #include "Desktop.h"
 #include "Session.h"
 #include "resource.h"
@@ -63,28 +64,6 @@ AdapterAddress QueryAdapter(const char* name) {
     return result;
 }
 
-// The stand-in's files (its log, netsh.delay, netsh.fail) sit beside it in the system folder,
-// where the program finds netsh.
-std::wstring NetshFile(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder, n) + L"\\" + name;
-}
-
-std::string NetshLog(const Session&) {
-    return ReadFileBytes(NetshFile(L"netsh.log"));
-}
-
-void ClearNetshLog() {
-    ::DeleteFileW(NetshFile(L"netsh.log").c_str());
-}
-
-// The log the planted netsh.exe in the program's folder would leave if it ever ran.
-bool PlantedNetshRan(const Session& s) {
-    return ::GetFileAttributesW((s.folder.Path() + L"\\netsh.log").c_str()) !=
-           INVALID_FILE_ATTRIBUTES;
-}
-
 const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 const wchar_t kInternetSettings[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
@@ -119,24 +98,6 @@ void ResetDefaultPrinterRecord() {
 size_t CommandCount(const Session& s) {
     const std::string log = NetshLog(s);
     return static_cast<size_t>(std::count(log.begin(), log.end(), '\n'));
-}
-
-// Presses "Change All", confirms, and waits until the busy window has come and gone.
-void ApplyAndWait(Session& s) {
-    // Each command takes a while, so the busy window stays long enough to be seen.
-    const std::wstring delayFile = NetshFile(L"netsh.delay");
-    WriteFileBytes(delayFile, "200");
-    ClickButton(s.hMain, IDC_CHANGE_ALL);
-    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
-    bool bBusySeen = false;
-    EXPECT_TRUE(WaitUntil([&] {
-        const bool bBusy = FindBusyWindow(s.app, s.hMain) != nullptr;
-        bBusySeen = bBusySeen || bBusy;
-        return bBusySeen && !bBusy;
-    })) << "the busy window shows while the commands run and is gone afterwards";
-    Pause(300);  // the information text is refreshed right after
-    ::DeleteFileW(delayFile.c_str());
-    EXPECT_FALSE(PlantedNetshRan(s)) << "only the system's netsh may run";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "ApplyRig.h"
 #include "Session.h"
 #include "resource.h"
 
@@ -23,26 +24,11 @@ namespace {
 const wchar_t kInternetSettings[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
-std::wstring NetshFile(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT n = ::GetSystemDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder, n) + L"\\" + name;
-}
-
-// "Change All", confirmed, until the busy window has come and gone; returns the netsh log.
-std::string ApplyAndWait(Session& s) {
-    ::DeleteFileW(NetshFile(L"netsh.log").c_str());
-    WriteFileBytes(NetshFile(L"netsh.delay"), "200");
-    ClickButton(s.hMain, IDC_CHANGE_ALL);
-    s.Answer(L"Change your ip & default printer?", IDYES, L"Confirm");
-    bool bBusySeen = false;
-    EXPECT_TRUE(WaitUntil([&] {
-        bBusySeen = bBusySeen || FindBusyWindow(s.app, s.hMain) != nullptr;
-        return bBusySeen && FindBusyWindow(s.app, s.hMain) == nullptr;
-    }));
-    Pause(300);
-    ::DeleteFileW(NetshFile(L"netsh.delay").c_str());
-    return ReadFileBytes(NetshFile(L"netsh.log"));
+// "Change All" to its end; returns the lines the stand-in carried out for it.
+std::string ApplyAndLog(Session& s) {
+    ClearNetshLog();
+    ApplyAndWait(s);
+    return NetshLog(s);
 }
 
 // Every IPv4 address of the adapter as this process's IP helper reports it, "ADDRESS/MASK".
@@ -150,7 +136,7 @@ TEST(Apply, ExtraAddressesSavedThroughTheDialogAreOnTheAdapterAndLoadBack) {
                   s.Ini(L"Lab", L"subnet3") + L" " + s.Ini(L"Lab", L"checkproxy"),
               L"10.77.3.5 255.255.255.0 255.255.0.0 <missing>");
 
-    const std::string log = ApplyAndWait(s);
+    const std::string log = ApplyAndLog(s);
     const size_t set = log.find("set address name=vorl-lan source=static addr=10.77.1.77");
     EXPECT_LT(set, log.find("add address name=vorl-lan addr=10.77.3.5 mask=255.255.255.0")) << log;
     EXPECT_EQ(AdapterAddresses("vorl-lan"),
@@ -173,7 +159,7 @@ TEST(Apply, ExtraAddressesSavedThroughTheDialogAreOnTheAdapterAndLoadBack) {
     // A profile without extras runs the lines it always ran, and "set address" leaves one.
     SelectCombo(s.hMain, IDC_TITLE_LIST, 1);
     ASSERT_TRUE(WaitUntil([&] { return ItemText(s.hMain, IDC_TITLE_LIST) == L"Plain"; }));
-    EXPECT_EQ(ApplyAndWait(s).find("add address"), std::string::npos);
+    EXPECT_EQ(ApplyAndLog(s).find("add address"), std::string::npos);
     EXPECT_EQ(AdapterAddresses("vorl-lan"), (std::vector<std::string>{"10.77.1.10/255.255.255.0"}));
 }
 
