@@ -201,7 +201,10 @@ bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inv
         LoadedConfiguration loaded =
             ReadConfiguration(reader, ListedSectionNames(*sections), inventory, current);
         change(loaded.profiles, current);
-        return WriteSectionsLocked(path, BuildConfigurationContent(loaded.profiles, current));
+        std::vector<IniSection> content = BuildConfigurationContent(loaded.profiles, current);
+        CarryStoredKeys(content, SectionsAsStored(*sections, SameSectionName).sections,
+                        SameSectionName);
+        return WriteSectionsLocked(path, content);
     });
 }
 
