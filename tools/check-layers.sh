@@ -9,7 +9,7 @@ declare -A LEVEL=(
   [win]=0
   [platform]=1
   [net]=2
-  [config]=3
+  [config]=3 [switching]=3
   [ui]=4
   [apply]=5 [update]=5
   [app]=6
