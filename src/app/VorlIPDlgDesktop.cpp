@@ -78,7 +78,7 @@ void CVorlIPDlg::ShowFromTray() {
 
 void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
     // What a Windows user tries first on a tray icon.
-    if (lMouseMessage == NIN_BALLOONUSERCLICK) {
+    if (lMouseMessage == platform::kBalloonClicked) {
         OnSwitchBalloonClick();
         return;
     }
