@@ -1,0 +1,4 @@
+# Plain C++, built natively and for Windows.
+list(APPEND VORLIP_LOGIC_SOURCES
+     ${CMAKE_CURRENT_LIST_DIR}/AutoSwitch.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/NetworkIdentity.cpp)
