@@ -78,6 +78,10 @@ void CVorlIPDlg::ShowFromTray() {
 
 void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
     // What a Windows user tries first on a tray icon.
+    if (lMouseMessage == NIN_BALLOONUSERCLICK) {
+        OnSwitchBalloonClick();
+        return;
+    }
     if (lMouseMessage == WM_LBUTTONDBLCLK) {
         ShowFromTray();
         return;

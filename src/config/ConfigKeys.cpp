@@ -74,4 +74,5 @@ void CopyOptions(const Options& from, unsigned keys, Options& to) {
     if (keys & kOptionStartOnBoot) to.startonboot = from.startonboot;
     if (keys & kOptionGlobalHotKey) to.useglobalhotkey = from.useglobalhotkey;
     if (keys & kOptionChangeForce) to.changeforce = from.changeforce;
+    if (keys & kOptionAutoSwitch) to.autoswitch = from.autoswitch;
 }

@@ -59,6 +59,7 @@ inline constexpr wchar_t kKeyLanguage[] = L"language";
 inline constexpr wchar_t kKeyStartOnBoot[] = L"startonboot";
 inline constexpr wchar_t kKeyUseGlobalHotKey[] = L"useglobalhotkey";
 inline constexpr wchar_t kKeyChangeForce[] = L"changeforce";
+inline constexpr wchar_t kKeyAutoSwitch[] = L"autoswitch";
 
 // Stand-ins for keys a profile section lacks.
 inline constexpr int32_t kNicWhenMissing = -1;
@@ -77,6 +78,7 @@ struct Options {
     bool startonboot = false;
     bool useglobalhotkey = true;
     bool changeforce = true;
+    bool autoswitch = false;
     bool operator==(const Options&) const = default;
 };
 
@@ -86,7 +88,8 @@ inline constexpr unsigned kOptionLanguage = 1;
 inline constexpr unsigned kOptionStartOnBoot = 2;
 inline constexpr unsigned kOptionGlobalHotKey = 4;
 inline constexpr unsigned kOptionChangeForce = 8;
-inline constexpr unsigned kAllOptions = 15;
+inline constexpr unsigned kOptionAutoSwitch = 16;
+inline constexpr unsigned kAllOptions = 31;
 
 // Copies the options named by keys (kOption... bits) from from into to.
 void CopyOptions(const Options& from, unsigned keys, Options& to);

@@ -103,6 +103,7 @@ bool ReadOptions(IniReader& reader, Options& options) {
     ReadOptionFlag(reader, kKeyStartOnBoot, options.startonboot);
     ReadOptionFlag(reader, kKeyUseGlobalHotKey, options.useglobalhotkey);
     ReadOptionFlag(reader, kKeyChangeForce, options.changeforce);
+    ReadOptionFlag(reader, kKeyAutoSwitch, options.autoswitch);
     return languageRead;
 }
 

@@ -42,6 +42,9 @@ std::vector<IniEntry> OptionsEntries(const Options& options, unsigned keys, bool
     if (keys & kOptionChangeForce) {
         entries.emplace_back(kKeyChangeForce, FormatOptionFlag(options.changeforce));
     }
+    if (keys & kOptionAutoSwitch) {
+        entries.emplace_back(kKeyAutoSwitch, FormatOptionFlag(options.autoswitch));
+    }
     return entries;
 }
 
@@ -52,7 +55,10 @@ std::vector<IniSection> BuildConfigurationContent(std::span<const Profile> profi
     for (const Profile& profile : profiles) {
         sections.push_back({profile.title, ProfileEntries(profile)});
     }
-    sections.push_back({kOptionsSection, OptionsEntries(options)});
+    // Automatic switching is written by a whole rewrite only when on, so the files of users who
+    // never turn it on stay as they were; turning it off writes the key itself.
+    const unsigned keys = options.autoswitch ? kAllOptions : kAllOptions & ~kOptionAutoSwitch;
+    sections.push_back({kOptionsSection, OptionsEntries(options, keys)});
     return sections;
 }
 

@@ -33,6 +33,14 @@ struct StoredSections {
 };
 StoredSections SectionsAsStored(std::span<const IniTextSection> text, SameIniNameRule sameName);
 
+// A rewrite builds each section from the program's record, which holds only the keys this
+// version knows. This adds to each written section, after its own keys and in stored order, the
+// keys its stored section of the same name holds that this version never writes itself: the
+// networks automatic switching learned, and keys a newer version wrote. Keys this version owns
+// (the addresses a DHCP profile drops, the extra pairs, the options) are never carried.
+void CarryStoredKeys(std::vector<IniSection>& written, std::span<const IniSection> stored,
+                     SameIniNameRule sameName);
+
 // What an export writes: every profile of the configuration file in list order, keys as stored
 // but without the networks this PC learned; the options stay behind.
 std::vector<IniSection> ProfilesToExport(std::span<const IniTextSection> text,

@@ -142,3 +142,31 @@ TEST(ProfileTransfer, MessagesFillEachPlaceOnce) {
               L"lines outside any profile, \"A\", \"B\", \"C\", \"D\", …");
     EXPECT_EQ(GetTransferText(TransferText::FileFilter, 0).size(), 44u) << "both NULs at the end";
 }
+
+// A save rebuilds each profile from its record: what the program learned for it (networks) and
+// what a newer version wrote must survive, while the keys the record drops on purpose (the old
+// address of a profile gone over to DHCP) and a turned-off option stay dropped.
+TEST(ProfileTransfer, ARewriteCarriesTheKeysOnlyTheFileHolds) {
+    const std::vector<IniSection> stored =
+        SectionsAsStored(
+            Parse(L"[Office]\nnic=2\nip=10.0.0.5\nNetworks=gw:10.0.0.1/02-00-00-00-00-01\n"
+                  L"future=1\nip3=10.0.0.7\n"
+                  L"[Gone]\nnetworks=gw:10.9.9.1/02-00-00-00-00-09\n"
+                  L"[VorlIP_Basic_Information]\nautoswitch=true\nlater=x\n"),
+            SameName)
+            .sections;
+    std::vector<IniSection> written = {
+        {L"office", {{L"nic", L"2"}, {L"dhcpip", L"TRUE"}}},
+        {L"Home", {{L"nic", L"3"}}},
+        {L"VorlIP_Basic_Information", {{L"language", L"eng"}}},
+    };
+    CarryStoredKeys(written, stored, SameName);
+    const std::vector<IniEntry> office = {{L"nic", L"2"},
+                                          {L"dhcpip", L"TRUE"},
+                                          {L"Networks", L"gw:10.0.0.1/02-00-00-00-00-01"},
+                                          {L"future", L"1"}};
+    EXPECT_EQ(written[0].entries, office);
+    EXPECT_EQ(written[1].entries.size(), 1u);
+    const std::vector<IniEntry> options = {{L"language", L"eng"}, {L"later", L"x"}};
+    EXPECT_EQ(written[2].entries, options);
+}
