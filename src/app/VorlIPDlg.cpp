@@ -5,6 +5,7 @@
 
 #include "app/ApplyWorkflow.h"
 #include "app/AskDialog.h"
+#include "app/SwitchWatch.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "config/ConfigStore.h"

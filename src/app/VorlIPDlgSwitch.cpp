@@ -12,6 +12,7 @@
 #include "apply/EnumPrinters.h"
 #include "apply/NetshCommands.h"
 #include "apply/NetworkChanger.h"
+#include "config/ConfigStore.h"
 #include "config/FormToProfile.h"
 #include "net/NicInformation.h"
 #include "platform/Shell.h"
