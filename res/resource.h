@@ -14,6 +14,7 @@
 //                so code never borrows a main-window name for a control of another dialog.
 //   1080 - 1099  the main window's "Advanced..." button and the controls of the dialog it
 //                opens (extra addresses, proxy server).
+//   1100 - 1119  automatic switching.
 //   1136         tray menu: show the main window again.
 //   1801 - 1901  tray menu: one command per saved profile plus "Exit", handed out in order
 //                from ID_TRAY_FIRST. With more than 100 profiles the ids run on past
@@ -172,6 +173,9 @@
 #define IDC_PROXY_EXCEPTIONS 1096
 #define IDC_PROXY_LOCAL 1097
 #define IDC_PROXY_NOTE 1098
+
+// Automatic switching: the main window's option.
+#define IDC_AUTO_SWITCH 1100
 
 // Tray menu commands.
 #define ID_TRAY_SHOW 1136

@@ -9,7 +9,7 @@ declare -A LEVEL=(
   [win]=0
   [platform]=1
   [net]=2
-  [config]=3
+  [config]=3 [switching]=3
   [ui]=4
   [apply]=5 [update]=5
   [app]=6
@@ -31,7 +31,7 @@ for dir in "$SRC"/*/; do
       echo "src/$rel:$line: includes $to/, which has no place in the layer list" >&2
       status=1
     elif [ "${LEVEL[$to]}" -ge "${LEVEL[$from]}" ]; then
-      echo "src/$rel:$line: $from/ must not include $to/ (the layers run win < platform < net < config < ui < apply, update < app)" >&2
+      echo "src/$rel:$line: $from/ must not include $to/ (the layers run win < platform < net < config, switching < ui < apply, update < app)" >&2
       status=1
     fi
   done < <(grep -rHnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z]+/' "$dir" || true)

@@ -1,8 +1,5 @@
 #include "app/ApplyWorkflow.h"
 
-#include <system_error>
-#include <thread>
-
 #include "apply/AddressWait.h"
 #include "apply/ApplyReport.h"
 #include "apply/AutoConfigScript.h"
@@ -16,7 +13,7 @@
 #include "ui/LanguageTexts.h"
 #include "ui/ProcessingDlg.h"
 #include "win/Dialog.h"
-#include "win/Thread.h"
+#include "win/Pump.h"
 
 namespace {
 constexpr wchar_t kNoNetworkInformation[] =
@@ -58,10 +55,32 @@ bool ApplyWorkflow::LinkAllows(const Options& options, const std::wstring& nicna
     return false;
 }
 
+PrinterChoice ChoosePrinter(const CEnumPrinters& printers, const Profile& profile) {
+    const std::vector<std::wstring> entries = PrinterListEntries(printers.m_lstNames);
+    PrinterChoice choice;
+    choice.nEntries = static_cast<int>(entries.size());
+    choice.nEntry = ProfilePrinterPosition(printers.m_lstNames, profile.printer,
+                                           CEnumPrinters::DefaultPrinterName());
+    if (choice.nEntry >= 0 && choice.nEntry < choice.nEntries) {
+        choice.text = entries[static_cast<size_t>(choice.nEntry)];
+    }
+    return choice;
+}
+
 ApplySteps ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinterEntries) {
+    return Apply(record, nPrinter, nPrinterEntries, Scope{});
+}
+
+ApplySteps ApplyWorkflow::Apply(const Profile& record, int nPrinter, int nPrinterEntries,
+                                Scope scope) {
     CopyProfileToChanger(record, m_Changer);
+    m_Changer.m_bDhcpAlreadyOn = scope.bDhcpAlreadyOn;
     RunCommandsWhilePumping();
     ApplySteps steps;
+    if (scope.bAddressesOnly) {
+        steps.adaptersRead = ReadNetworkInformation(m_IPHelper, m_Report);
+        return steps;
+    }
     const int nScript =
         record.checkautoconf ? SetAutoConfigScript(record.autoconf) : ClearAutoConfigScript();
     steps.scriptFailed = nScript == 0;
@@ -85,55 +104,12 @@ std::wstring ApplyWorkflow::Report(const ApplySteps& steps, int nLanguage) const
 }
 
 // Runs the commands on the apply thread and keeps the caller's windows alive until they have
-// ended.
+// ended. The wait for the address stays on that thread too, so the busy window stays up.
 void ApplyWorkflow::RunCommandsWhilePumping() {
-    win::ManualResetEvent done;
-    // Without an event (the system is out of handles) the commands still run on the apply
-    // thread, never here; the window then looks for their end every 100 ms.
-    HANDLE hEvent = done.Handle();
-    m_bCommandsDone.store(false, std::memory_order_relaxed);
-    std::thread worker;
-    try {
-        worker = std::thread(&ApplyWorkflow::ApplyThreadProc, this, hEvent);
-    } catch (const std::system_error&) {
-        // Not even a thread to be had: the commands run here, and the window waits for them.
+    win::RunWhilePumping([this] {
         m_Changer.ApplyAll();
         WaitForAddress(m_Changer, m_Changer.m_Results);
-        return;
-    }
-    const auto ended = [this] { return m_bCommandsDone.load(std::memory_order_acquire); };
-    bool bQuit = false;
-    WPARAM nQuitCode = 0;
-    while (!ended()) {
-        MSG msg;
-        if (!bQuit && ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                // Passed on once the commands have ended.
-                bQuit = true;
-                nQuitCode = msg.wParam;
-            } else if (!win::RouteDialogMessage(msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        } else if (bQuit) {
-            worker.join();
-        } else if (hEvent) {
-            // Nothing to dispatch: sleep until a message arrives or the commands end.
-            ::MsgWaitForMultipleObjectsEx(1, &hEvent, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        } else {
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, 100, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        }
-    }
-    if (worker.joinable()) worker.join();
-    if (bQuit) ::PostQuitMessage(static_cast<int>(nQuitCode));
-}
-
-void ApplyWorkflow::ApplyThreadProc(HANDLE hDone) {
-    m_Changer.ApplyAll();
-    // Still on this thread, so the window stays live and the busy window up meanwhile.
-    WaitForAddress(m_Changer, m_Changer.m_Results);
-    m_bCommandsDone.store(true, std::memory_order_release);
-    if (hDone) ::SetEvent(hDone);
+    });
 }
 
 void ApplyWorkflow::ShowBusyWindow() {

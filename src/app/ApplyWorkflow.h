@@ -32,6 +32,15 @@ bool ReadNetworkInformation(IPHelper& ipHelper, const ApplyReporter& report);
 // and ends the process with exit code 1.
 [[noreturn]] void EndWithoutNetworkInformation(const ApplyReporter& report);
 
+// The profile's printer as the main window's printer list would show it selected: what an apply
+// of a stored profile, away from the form, hands to Apply.
+struct PrinterChoice {
+    int nEntry = -1;
+    int nEntries = 0;
+    std::wstring text;
+};
+PrinterChoice ChoosePrinter(const CEnumPrinters& printers, const Profile& profile);
+
 // Borrows what the caller owns for the length of one apply; the caller keeps them alive.
 class ApplyWorkflow {
 public:
@@ -47,6 +56,13 @@ public:
     // nPrinterEntries the default printer and reads the inventory again. Says nothing itself
     // (but for the runner's and the inventory's messages); returns what became of those steps.
     ApplySteps Apply(const Profile& record, int nPrinter, int nPrinterEntries);
+    // What an automatic switch changes: with bAddressesOnly only the netsh lines (no proxy, no
+    // printer); with bDhcpAlreadyOn the DHCP address line is left out.
+    struct Scope {
+        bool bAddressesOnly = false;
+        bool bDhcpAlreadyOn = false;
+    };
+    ApplySteps Apply(const Profile& record, int nPrinter, int nPrinterEntries, Scope scope);
 
     // What to make of the apply that ended with steps (see JudgeApply), and what the user is to
     // be told about it in language: empty when everything took.
@@ -61,12 +77,10 @@ public:
 
 private:
     void RunCommandsWhilePumping();
-    void ApplyThreadProc(HANDLE hDone);
 
     IPHelper& m_IPHelper;
     NetworkChanger& m_Changer;
     CEnumPrinters& m_Printers;
     CProcessingDlg* m_pBusy;
     ApplyReporter m_Report;
-    std::atomic<bool> m_bCommandsDone{false};
 };

@@ -4,6 +4,7 @@
 
 #include "app/ApplyWorkflow.h"
 #include "app/ProfileTransferRun.h"
+#include "app/SwitchRun.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "apply/PrinterRules.h"
@@ -43,25 +44,6 @@ StoredConfiguration ReadStoredConfiguration() {
     stored.profiles = ReadConfiguration(reader, list.names, {}, stored.options).profiles;
     stored.read = true;
     return stored;
-}
-
-// The profile's printer as the main window's printer list would show it selected.
-struct PrinterChoice {
-    int nEntry = -1;
-    int nEntries = 0;
-    std::wstring text;
-};
-
-PrinterChoice ChoosePrinter(const CEnumPrinters& printers, const Profile& profile) {
-    const std::vector<std::wstring> entries = PrinterListEntries(printers.m_lstNames);
-    PrinterChoice choice;
-    choice.nEntries = static_cast<int>(entries.size());
-    choice.nEntry = ProfilePrinterPosition(printers.m_lstNames, profile.printer,
-                                           CEnumPrinters::DefaultPrinterName());
-    if (choice.nEntry >= 0 && choice.nEntry < choice.nEntries) {
-        choice.text = entries[static_cast<size_t>(choice.nEntry)];
-    }
-    return choice;
 }
 
 // The options' language for the usage; English when the file cannot be read.
@@ -136,6 +118,17 @@ int ApplyStoredProfile(const std::wstring& title, const ApplyReporter& tell, IPH
     if (!report.empty()) tell(report);
     switch (apply.Verdict(steps)) {
         case ApplyVerdict::Took:
+            // Nobody can be asked here, so a network another profile knows stays with it.
+            if (stored.options.autoswitch) {
+                std::wstring other;
+                const NetworkIdentity seen =
+                    TeachNetwork(platform::ConfigurationPath(kConfigFileName), stored.profiles,
+                                 profile.title, profile.nicname, &other);
+                if (!other.empty()) {
+                    SwitchLog(profile.nicname, L"/apply: network " + DescribeNetwork(seen) +
+                                                   L" stays with \"" + other + L"\"");
+                }
+            }
             return kExitApplied;
         case ApplyVerdict::NotTaken:
             return kExitNotTaken;

@@ -5,6 +5,7 @@
 
 #include "app/ApplyWorkflow.h"
 #include "app/AskDialog.h"
+#include "app/SwitchWatch.h"
 #include "apply/EnumPrinters.h"
 #include "apply/NetworkChanger.h"
 #include "config/ConfigStore.h"
@@ -72,6 +73,7 @@ CVorlIPDlg::CVorlIPDlg()
     OnCommandMap(IDC_START_ON_BOOT, BN_CLICKED, &CVorlIPDlg::SetStartOnBoot);
     OnCommandMap(IDC_GLOBAL_HOT_KEY, BN_CLICKED, &CVorlIPDlg::SetGlobalHotKey);
     OnCommandMap(IDC_CHANGE_FORCE, BN_CLICKED, &CVorlIPDlg::SetChangeForce);
+    OnCommandMap(IDC_AUTO_SWITCH, BN_CLICKED, &CVorlIPDlg::SetAutoSwitch);
     OnCommandMap(IDC_SIZE_TROUBLE, BN_CLICKED, &CVorlIPDlg::FixWindowSize);
     OnCommandMap(ID_TRAY_SHOW, 0, &CVorlIPDlg::ShowFromTray);
     OnCommandMap(IDC_IMPORT_PROFILES, BN_CLICKED, &CVorlIPDlg::OnImportProfiles);
@@ -108,6 +110,7 @@ BOOL CVorlIPDlg::OnInitDialog() {
     RegisterGlobalHotKey();
     StartFollowingFile();
     m_bStarted = true;
+    FollowAutoSwitchOption(false);
     return TRUE;
 }
 
@@ -275,10 +278,23 @@ INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHa
                 bHandled = true;
                 return TRUE;
             }
+            if (wParam == kSwitchPollTimerId) {
+                OnSwitchPoll(false);
+                bHandled = true;
+                return TRUE;
+            }
             if (wParam != kTrayRetryTimerId) return FALSE;
             OnTrayRetryTimer();
             bHandled = true;
             return TRUE;
+        case kNetworkChangedMessage:
+            OnSwitchPoll(false);
+            bHandled = true;
+            return TRUE;
+        case WM_POWERBROADCAST:
+            // A laptop moved while asleep may never show its link going down: look again.
+            if (IsWakeBroadcast(wParam, lParam)) OnSwitchPoll(true);
+            return FALSE;
         case kConfigChangedMessage:
             OnConfigurationFileChanged();
             bHandled = true;
@@ -335,6 +351,7 @@ void CVorlIPDlg::ReleaseResources() {
     if (m_bReleased) return;
     m_bReleased = true;
     StopFollowingFile();
+    StopSwitching();
     if (m_pSearchDlg) {
         m_pSearchDlg->DestroyWindow();
         m_pSearchDlg.reset();

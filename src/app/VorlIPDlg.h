@@ -149,6 +149,30 @@ private:
     void SetStartOnBoot();
     void SetGlobalHotKey();
     void SetChangeForce();
+
+    // Automatic switching (VorlIPDlgSwitch.cpp): the option, the watch of the adapters that
+    // profiles name, the decisions and what the user is told.
+    void SetAutoSwitch();
+    // Starts or stops the watch as m_Options says; bTicked: the user ticked the box just now,
+    // which ends every pause.
+    void FollowAutoSwitchOption(bool bTicked);
+    void StopSwitching();
+    // Reads the adapters; bLookAgain treats every watched adapter as changed (after resume).
+    void OnSwitchPoll(bool bLookAgain);
+    void DecideOnAdapter(const std::wstring& nicname);
+    // One automatic apply of profile nIndex; true when it took.
+    bool RunAutomaticApply(int nIndex, bool bPrinterAndProxy, bool bDhcpLinesOnly,
+                           std::wstring* pReport = nullptr);
+    // Asks the adapter's gateway for its hardware address and reads the SSID, off this thread.
+    struct NetworkIdentity ProbeNetwork(const std::wstring& nicname);
+    // After a manual apply that took, with the option on: the applied profile learns the network.
+    void TeachAfterManualApply(const Profile& record);
+    void TellAutomaticApply(int nIndex, const struct NetworkIdentity& seen,
+                            const std::wstring& report);
+    void OnSwitchBalloonClick();
+    std::wstring SwitchNicInformation(const NICs& adapter) const;
+    static bool IsWakeBroadcast(WPARAM wParam, LPARAM lParam);
+    std::vector<struct SwitchProfile> SwitchProfilesOf(const std::wstring& nicname) const;
     void FixWindowSize();
     void OnVisitFacebook();
     void LoadCurrentInfo();
@@ -212,6 +236,10 @@ private:
     // Timer 1 is the tray icon's retry.
     static constexpr UINT_PTR kConfigReloadTimerId = 2;
     std::unique_ptr<platform::FileWatch> m_pFileWatch;
+
+    static constexpr UINT kNetworkChangedMessage = WM_APP + 21;
+    static constexpr UINT_PTR kSwitchPollTimerId = 3;
+    std::unique_ptr<struct SwitchWatch> m_pSwitch;
     // The file as the last successful load found it; a change notice with the same stamp is
     // another file of the folder (or this window's own save, already loaded).
     platform::FileStamp m_LoadedStamp;

@@ -79,6 +79,7 @@ void CVorlIPDlg::OnChangeAll() {
     apply.ShowBusyWindow();
     Profile record{};
     std::wstring report;
+    bool bTook = false;
     if (ValidateForm(record, true)) {
         // The window stays live while the commands run and another profile may be shown
         // meanwhile; the script and the printer are taken from the form as it was now.
@@ -90,6 +91,7 @@ void CVorlIPDlg::OnChangeAll() {
             EndWithoutNetworkInformation([this](const std::wstring& text) { ReportMessage(text); });
         }
         report = apply.Report(steps, nLanguage);
+        bTook = apply.Verdict(steps) == ApplyVerdict::Took;
         // The rebuilt inventory may list the adapters differently; the list follows it, so that
         // its positions stay those of the inventory.
         ComboReset(IDC_NIC_LIST);
@@ -97,6 +99,7 @@ void CVorlIPDlg::OnChangeAll() {
         SelectProfileAdapter();
     }
     apply.HideBusyWindow();
+    if (bTook && m_Options.autoswitch) TeachAfterManualApply(record);
     UpdateNicInformation();
     if (!report.empty()) ReportMessage(report);
 }

@@ -83,6 +83,8 @@ void CVorlIPDlg::ShowOptionsInForce(const Options& before) {
     CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
     CheckButton(IDC_GLOBAL_HOT_KEY, m_Options.useglobalhotkey);
     CheckButton(IDC_CHANGE_FORCE, m_Options.changeforce);
+    CheckButton(IDC_AUTO_SWITCH, m_Options.autoswitch);
+    if (m_Options.autoswitch != before.autoswitch) FollowAutoSwitchOption(false);
     if (m_Options.language != before.language) ApplyLanguage(m_Options.language);
     if (m_Options.useglobalhotkey != before.useglobalhotkey) {
         if (m_Options.useglobalhotkey) {

@@ -1,6 +1,9 @@
 // The main window's desktop side: tray, system options and web links. The search and help
 // windows are opened in VorlIPDlgWindows.cpp.
 #include "app/VorlIPDlg.h"
+
+#include <shellapi.h>
+
 #include "app/WindowPlacement.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -78,6 +81,10 @@ void CVorlIPDlg::ShowFromTray() {
 
 void CVorlIPDlg::OnTrayCallback(LPARAM lMouseMessage) {
     // What a Windows user tries first on a tray icon.
+    if (lMouseMessage == platform::kBalloonClicked) {
+        OnSwitchBalloonClick();
+        return;
+    }
     if (lMouseMessage == WM_LBUTTONDBLCLK) {
         ShowFromTray();
         return;

@@ -84,6 +84,7 @@ void CVorlIPDlg::UpdateNicInformation() {
     std::wstring text = kNoAdapterInformation;
     if (nSel >= 0 && nSel < m_IPHelper.m_nCount) {
         text = ComposeNicInformation(m_IPHelper.m_pNICs[nSel], m_Options.changeforce);
+        text += SwitchNicInformation(m_IPHelper.m_pNICs[nSel]);
     }
     SetItemText(IDC_NIC_INFO, text);
 }
@@ -142,6 +143,7 @@ void CVorlIPDlg::ResetForm() {
     CheckButton(IDC_START_ON_BOOT, m_Options.startonboot);
     CheckButton(IDC_GLOBAL_HOT_KEY, m_Options.useglobalhotkey);
     CheckButton(IDC_CHANGE_FORCE, m_Options.changeforce);
+    CheckButton(IDC_AUTO_SWITCH, m_Options.autoswitch);
     SetItemText(IDC_NIC_INFO, L"N/A");
     CheckButton(IDC_AUTOCONF_CHECK, false);
     SetItemText(IDC_AUTOCONF_URL, L"");

@@ -39,7 +39,8 @@ std::wstring AddAddressCommandLine(const NetworkTarget& target, const ExtraAddre
 }
 
 std::vector<std::wstring> ApplyCommandLines(const NetworkTarget& target) {
-    std::vector<std::wstring> lines{AddressCommandLine(target)};
+    std::vector<std::wstring> lines;
+    if (!(target.m_bDhcpIp && target.m_bDhcpAlreadyOn)) lines.push_back(AddressCommandLine(target));
     // "set address" leaves the adapter with that one address; the others are added to it.
     if (!target.m_bDhcpIp) {
         for (const ExtraAddressTarget& extra : target.m_ExtraAddresses) {
@@ -58,6 +59,7 @@ void CopyProfileToChanger(const NICs& record, NetworkTarget& target) {
     target.m_strNicName = record.nicname;
     target.m_nMetric = record.metric;
     target.m_bDhcpIp = record.dhcpip == 1;
+    target.m_bDhcpAlreadyOn = false;
     target.m_bDhcpDns = record.dhcpdns == 1;
     if (record.dhcpip == 0) {
         target.m_strIp = record.ip;

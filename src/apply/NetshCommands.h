@@ -30,6 +30,10 @@ struct NetworkTarget {
     int32_t m_nMetric = 1;
     // Added after the first address, in order; only with a static address.
     std::vector<ExtraAddressTarget> m_ExtraAddresses;
+    // The adapter already takes its address from DHCP: the DHCP address line is left out, since
+    // netsh refuses it ("DHCP is already enabled on this interface") and a DHCP client may renew
+    // its lease on it. Only automatic switching sets it; CopyProfileToChanger clears it.
+    bool m_bDhcpAlreadyOn = false;
 };
 
 // The start of every DNS line, trailing blank included.

@@ -258,3 +258,36 @@ bool WriteOptionsSection(const std::wstring& path, const Options& options, unsig
         return true;
     });
 }
+
+bool WriteProfileKey(const std::wstring& path, std::wstring_view title, std::wstring_view key,
+                     const std::wstring& value) {
+    return WriteUnderLock(path, [&] {
+        unsigned long dwError = 0;
+        const std::shared_ptr<const std::vector<IniTextSection>> text = ReadIniFile(path, &dwError);
+        if (dwError != 0) {
+            platform::SetLastErrorCode(dwError);
+            return false;
+        }
+        std::vector<IniSection> sections = SectionsAsStored(*text, SameSectionName).sections;
+        const auto section = std::find_if(sections.begin(), sections.end(), [&](const auto& s) {
+            return SameSectionName(s.name, title) && !IsOptionsSectionName(s.name);
+        });
+        if (section == sections.end()) {
+            platform::SetLastErrorCode(kErrorFileNotFound);
+            return false;
+        }
+        auto& entries = section->entries;
+        const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return SameSectionName(e.first, key);
+        });
+        if (value.empty()) {
+            if (entry == entries.end()) return true;
+            entries.erase(entry);
+        } else if (entry == entries.end()) {
+            entries.emplace_back(std::wstring(key), value);
+        } else {
+            entry->second = value;
+        }
+        return WriteSectionsLocked(path, sections);
+    });
+}

@@ -125,3 +125,10 @@ bool UpdateConfigurationFile(const std::wstring& path, std::span<const NICs> inv
 bool UpdateConfigurationSections(const std::wstring& path,
                                  const std::function<void(std::vector<IniSection>&)>& change,
                                  const IniFileReader& read = ReadIniFile);
+
+// Sets one key of the profile titled title (value empty: removes the key), leaving every other
+// key and section as the file has it now, under the file's lock. False, with the reason in
+// GetLastError, when the file could not be read or written; false too (file unchanged) when no
+// profile of that title is there any more.
+bool WriteProfileKey(const std::wstring& path, std::wstring_view title, std::wstring_view key,
+                     const std::wstring& value);

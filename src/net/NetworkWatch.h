@@ -60,6 +60,11 @@ public:
     void Stop();
 
 private:
+    // What the system calls on a thread of its own, for each kind of change (defined and used
+    // in NetworkWatchWin.cpp only).
+    template <class Row, class Kind>
+    static VOID WINAPI OnChange(PVOID pContext, Row* pRow, Kind kind);
+
     HWND m_hWnd = nullptr;
     UINT m_uMessage = 0;
     HANDLE m_handles[3] = {};

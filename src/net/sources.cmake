@@ -4,4 +4,5 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/NicInformation.cpp)
 # Win32, built for Windows only.
 list(APPEND VORLIP_APP_SOURCES
-     ${CMAKE_CURRENT_LIST_DIR}/IPHelperWin.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/IPHelperWin.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/NetworkWatchWin.cpp)

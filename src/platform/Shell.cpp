@@ -85,6 +85,18 @@ bool AddNotifyIcon(HWND hOwner, UINT uId, UINT uCallbackMessage, HICON hIcon,
     return ::Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
 }
 
+bool ShowNotifyBalloon(HWND hOwner, UINT uId, const std::wstring& title, const std::wstring& text) {
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = hOwner;
+    nid.uID = uId;
+    nid.uFlags = NIF_INFO;
+    nid.dwInfoFlags = NIIF_INFO;
+    title.copy(nid.szInfoTitle, std::size(nid.szInfoTitle) - 1);
+    text.copy(nid.szInfo, std::size(nid.szInfo) - 1);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
 bool DeleteNotifyIcon(HWND hOwner, UINT uId) {
     NOTIFYICONDATAW nid = {};
     nid.cbSize = sizeof(nid);

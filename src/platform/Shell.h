@@ -20,6 +20,11 @@ bool OpenInBrowser(const std::wstring& url);
 // True when the shell accepted it.
 bool AddNotifyIcon(HWND hOwner, UINT uId, UINT uCallbackMessage, HICON hIcon,
                    const std::wstring& tip);
+// Shows a balloon (a toast on Windows 10/11) from icon uId of hOwner; a click on it reaches the
+// icon's callback as NIN_BALLOONUSERCLICK. True when the shell took it.
+// NIN_BALLOONUSERCLICK, as the icon's callback receives it.
+inline constexpr UINT kBalloonClicked = WM_USER + 5;
+bool ShowNotifyBalloon(HWND hOwner, UINT uId, const std::wstring& title, const std::wstring& text);
 // Deletes icon uId of hOwner from the notification area. True when the shell removed it.
 bool DeleteNotifyIcon(HWND hOwner, UINT uId);
 // The message the shell broadcasts when its taskbar (and with it the notification area) has been

@@ -1,7 +1,8 @@
 # Plain C++, built natively and for Windows.
 list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/FileRules.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/MaskRegion.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/MaskRegion.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/TextLogTrim.cpp)
 # Win32, built for Windows only.
 list(APPEND VORLIP_WIN_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/BitmapRegion.cpp
@@ -15,4 +16,5 @@ list(APPEND VORLIP_WIN_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
      ${CMAKE_CURRENT_LIST_DIR}/System.cpp
      ${CMAKE_CURRENT_LIST_DIR}/SystemError.cpp
-     ${CMAKE_CURRENT_LIST_DIR}/TaskScheduler.cpp)
+     ${CMAKE_CURRENT_LIST_DIR}/TaskScheduler.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/TextLog.cpp)

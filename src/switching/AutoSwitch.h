@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -14,10 +15,10 @@
 
 // One adapter as a watch saw it, after its gateway was asked for its hardware address.
 struct AdapterView {
-    std::wstring nicname;        // connection name, as profiles name it
+    std::wstring nicname;  // connection name, as profiles name it
     bool linkUp = false;
-    bool dhcpEnabled = false;    // the adapter takes its address from DHCP
-    std::wstring address;        // the first IPv4 address; empty when there is none
+    bool dhcpEnabled = false;      // the adapter takes its address from DHCP
+    std::wstring address;          // the first IPv4 address; empty when there is none
     bool addressFromDhcp = false;  // that address is a DHCP lease
     bool ipv6DefaultRoute = false;
     // Holds the lowest-metric IPv4 default route among the adapters profiles name.
@@ -45,13 +46,13 @@ struct InForce {
 
 enum class SwitchAction {
     Nothing,
-    Apply,          // profiles[0]; keep it (or, with verify, keep it only when the gateway answers
-                    // with a remembered hardware address, else go back to DHCP)
-    DhcpFallback,   // only the DHCP address and DNS lines of profiles[0] (or plain DHCP when
-                    // profiles is empty); printer and proxy follow after the lease
-    Trial,          // apply profiles one after the other, probe after each, keep the first whose
-                    // gateway answers with its remembered hardware address; stop at a duplicate
-                    // address; none: back to DHCP
+    Apply,         // profiles[0]; keep it (or, with verify, keep it only when the gateway answers
+                   // with a remembered hardware address, else go back to DHCP)
+    DhcpFallback,  // only the DHCP address and DNS lines of profiles[0] (or plain DHCP when
+                   // profiles is empty); printer and proxy follow after the lease
+    Trial,         // apply profiles one after the other, probe after each, keep the first whose
+                   // gateway answers with its remembered hardware address; stop at a duplicate
+                   // address; none: back to DHCP
 };
 
 struct SwitchDecision {
@@ -60,6 +61,10 @@ struct SwitchDecision {
     bool verify = false;           // Apply: probe afterwards and keep only on a match
     bool printerAndProxy = false;  // set printer and proxy too (lowest-metric adapter only)
     std::wstring reason;           // one line for the log, in English
+    // Nothing for now, but the adapter may need a decision without its identity changing (a
+    // DHCP lease is still awaited): not a decision to record with Decided; decide again after
+    // this many milliseconds, or at the next change. 0 for every final decision.
+    int64_t askAgainInMs = 0;
 };
 
 // The time a DHCP client is given before a network counts as one without DHCP.
@@ -95,8 +100,11 @@ public:
     // pinned by a manual apply), the adapter is not paused. reason says why not, for the log.
     bool MayDecide(const std::wstring& nicname, const NetworkIdentity& seen,
                    std::wstring* pReason = nullptr) const;
-    // A decision was taken for seen (whatever it was, Nothing included: one decision per change).
-    // An automatic apply counts against the budget; returns true when that pauses the adapter.
+    // A decision was taken for seen (whatever it was, Nothing included: one decision per change;
+    // not one with askAgainInMs). Call it before acting: an automatic apply (bApplied: Apply,
+    // DhcpFallback or Trial) counts against the budget, and when kMaxDecisions applies already
+    // lie within the last kDecisionWindowMs this one is refused and the adapter paused: true
+    // means "paused, do not act". Three switch, the fourth pauses.
     bool Decided(const std::wstring& nicname, const NetworkIdentity& seen, bool bApplied,
                  int64_t nowMs);
     // After an automatic apply of the program's own, the identity it ends on is the one decided
@@ -105,13 +113,16 @@ public:
     // A manual apply wins: nothing automatic on the adapter until its identity differs from after.
     void Pin(const std::wstring& nicname, const NetworkIdentity& after);
     bool Paused(const std::wstring& nicname) const;
-    // Ticking the option again ends every pause (a reload of the file does not).
+    // Ticking the option again ends every pause (a reload of the file does not) and starts the
+    // budget afresh; an adapter that was paused gets a fresh decision on the network it is on
+    // (unless a manual apply pinned it since).
     void Resume();
 
 private:
     struct State {
-        int64_t changedAt = 0;
+        std::optional<int64_t> changedAt;  // none: never seen changing, so settled
         bool decidedAny = false;
+        bool pinned = false;  // decided comes from a manual apply
         NetworkIdentity decided;
         std::vector<int64_t> applies;  // times of automatic applies in the window
         bool paused = false;

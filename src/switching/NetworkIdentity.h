@@ -19,6 +19,10 @@ struct NetworkIdentity {
 // How many networks one profile remembers, newest first.
 inline constexpr size_t kMaxRememberedNetworks = 4;
 
+// "00-1a-2b-3c-4d-5e" from six hex pairs in either case, separated by '-' or ':'; "" for anything
+// else.
+std::wstring NormalizeMac(std::wstring_view text);
+
 // A gateway that answered with a hardware address: the identity can stand for a site.
 bool GatewayAnswered(const NetworkIdentity& identity);
 // Nothing at all to know the network by (no answer, no SSID).
@@ -31,18 +35,23 @@ bool IsVirtualRouterMac(std::wstring_view mac);
 // How a remembered network matches the one seen now.
 enum class IdentityMatch {
     None,
-    SsidOnly,  // the SSID agrees and no gateway does: good enough for a DHCP profile only
-    Gateway,   // gateway and hardware address agree (and the SSID where both sides have one);
-               // strong enough for a static profile
+    SsidOnly,     // the SSID agrees and no gateway does: good enough for a DHCP profile only
+    Gateway,      // gateway and hardware address agree (and the SSID where both sides have one);
+                  // strong enough for a static profile
     GatewayWeak,  // as Gateway, but a virtual-router address with neither SSID nor DNS suffix to
                   // back it: good enough for a DHCP profile only
 };
 IdentityMatch MatchIdentity(const NetworkIdentity& known, const NetworkIdentity& seen);
 
+// The same gateway address, hardware address and SSID, each empty or not alike (the DNS suffix
+// plays no part): nothing new to decide on.
+bool SameNetwork(const NetworkIdentity& a, const NetworkIdentity& b);
+
 // The "networks" key's value: identities separated by '|', each a ','-separated list of
-// "gw:ADDRESS/MAC", "ssid:NAME" and "dns:SUFFIX" ('%', '|', ',' and control characters in a name
-// are written as %XX). Items that cannot be read are skipped; at most kMaxRememberedNetworks
-// are kept.
+// "gw:ADDRESS/MAC", "ssid:NAME" and "dns:SUFFIX" ('%', '|', ',', control characters and a blank
+// at either end of a name are written as %XX). An item with a field that cannot be read is
+// skipped whole, as is one with neither gateway nor SSID; fields of other kinds are passed over.
+// At most kMaxRememberedNetworks are kept.
 std::vector<NetworkIdentity> ParseNetworks(std::wstring_view value);
 std::wstring FormatNetworks(std::span<const NetworkIdentity> networks);
 

@@ -161,6 +161,7 @@ constexpr CaptionRow kCaptionRows[kCaptionedControlCount] = {
     {IDC_ADVANCED, {L"Advanced\u2026", L"고급 설정\u2026", L"詳細設定\u2026"}},
     {IDC_IMPORT_PROFILES, {L"Import profiles…", L"프로필 가져오기", L"プロファイル読み込み…"}},
     {IDC_EXPORT_PROFILES, {L"Export profiles…", L"프로필 내보내기", L"プロファイル書き出し…"}},
+    {IDC_AUTO_SWITCH, {L"Switch automatically", L"자동으로 전환하기", L"自動で切り替える"}},
 };
 
 // Anything but Korean or Japanese reads as English.

@@ -50,7 +50,7 @@ inline constexpr wchar_t kProgramVersionText[] = L"1.3.3.7";
 
 // Main-window controls whose captions follow the language; every other control keeps the
 // caption of its dialog template whatever the language.
-inline constexpr int kCaptionedControlCount = 44;
+inline constexpr int kCaptionedControlCount = 45;
 
 struct ControlCaption {
     int nId;

@@ -7,6 +7,7 @@ list(APPEND VORLIP_LOGIC_SOURCES
      ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/LanguageTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/ProfileSearch.cpp
+     ${CMAKE_CURRENT_LIST_DIR}/SwitchTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/SystemOptions.cpp
      ${CMAKE_CURRENT_LIST_DIR}/TransferTexts.cpp
      ${CMAKE_CURRENT_LIST_DIR}/TrayMenuModel.cpp

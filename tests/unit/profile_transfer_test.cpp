@@ -148,11 +148,12 @@ TEST(ProfileTransfer, MessagesFillEachPlaceOnce) {
 // address of a profile gone over to DHCP) and a turned-off option stay dropped.
 TEST(ProfileTransfer, ARewriteCarriesTheKeysOnlyTheFileHolds) {
     const std::vector<IniSection> stored =
-        SectionsAsStored(Parse(L"[Office]\nnic=2\nip=10.0.0.5\nNetworks=gw:10.0.0.1/02-00-00-00-00-01\n"
-                               L"future=1\nip3=10.0.0.7\n"
-                               L"[Gone]\nnetworks=gw:10.9.9.1/02-00-00-00-00-09\n"
-                               L"[VorlIP_Basic_Information]\nautoswitch=true\nlater=x\n"),
-                         SameName)
+        SectionsAsStored(
+            Parse(L"[Office]\nnic=2\nip=10.0.0.5\nNetworks=gw:10.0.0.1/02-00-00-00-00-01\n"
+                  L"future=1\nip3=10.0.0.7\n"
+                  L"[Gone]\nnetworks=gw:10.9.9.1/02-00-00-00-00-09\n"
+                  L"[VorlIP_Basic_Information]\nautoswitch=true\nlater=x\n"),
+            SameName)
             .sections;
     std::vector<IniSection> written = {
         {L"office", {{L"nic", L"2"}, {L"dhcpip", L"TRUE"}}},
