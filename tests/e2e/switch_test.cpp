@@ -15,10 +15,6 @@
 
 using namespace e2e;
 
-#ifndef IDC_AUTO_SWITCH
-#define IDC_AUTO_SWITCH 1100
-#endif
-
 namespace {
 
 // Home has a DHCP server; the office and the lab do not. Sites A and B are two branches built
@@ -140,6 +136,8 @@ TEST(Switch, AManualApplyTeachesAndTheWayHomeNeedsNoClick) {
     ClearNetshLog();
     MoveTo(kHome, Move::Asleep);
     ExpectAutomaticApply(s, "Home", "10.77.2.", 2 * kAutomaticMs);
+    ClickButton(s.hMain, IDC_EXPAND);
+    Pause(300);
     SaveScreenshot(L"switch_home_recognised");
     EXPECT_NE(NetshLog(s).find("set address name=vorl-lan source=dhcp"), std::string::npos)
         << NetshLog(s);
@@ -211,8 +209,9 @@ TEST(Switch, OneGatewayAddressTwoRoutersAndAChoiceByHandStays) {
 }
 
 // Option off: the program behaves as before the option existed. A move to a network another
-// profile knows changes nothing, and no log is written.
-TEST(Switch, WithTheOptionOffAMoveChangesNothing) {
+// profile knows changes nothing, and no log is written. Ticking the box is enough for the
+// program to recognise where it is.
+TEST(Switch, WithTheOptionOffAMoveChangesNothingUntilItIsTicked) {
     MoveTo(kSiteA, Move::Asleep);
     SetLaptopAddress(L"source=static addr=10.77.4.70 mask=255.255.255.0 gateway=10.77.4.1");
     Session s(true, WithOptions(StaticProfile("Branch A", kSiteA, "70", &kSiteA) +
@@ -229,4 +228,9 @@ TEST(Switch, WithTheOptionOffAMoveChangesNothing) {
     EXPECT_EQ(::GetFileAttributesW((s.folder.Path() + L"\\vorlip_autoswitch.log").c_str()),
               INVALID_FILE_ATTRIBUTES)
         << "no log without the option";
+
+    ClickButton(s.hMain, IDC_AUTO_SWITCH);
+    EXPECT_TRUE(IsChecked(s.hMain, IDC_AUTO_SWITCH));
+    EXPECT_EQ(s.Ini(L"VorlIP_Basic_Information", L"autoswitch"), L"true");
+    ExpectAutomaticApply(s, "Branch B", "10.77.4.80");
 }
