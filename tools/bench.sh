@@ -103,9 +103,7 @@ wineserver -k >/dev/null 2>&1 || true
 "$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
 "$RIG/netns.sh" up "$NS_SWITCH" vorl-lan,02:00:00:00:aa:01,10.77.4.5/24,10.77.4.1,up
 mkdir -p "$SWITCH_STATE"
-"$RIG/in-ns.sh" "$NS_SWITCH" wineserver -p
-server_pid=$(wineserver_pid)
-DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" VORLIP_WINESERVER_PID=$server_pid \
+DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" VORLIP_WINEPREFIX="$WINEPREFIX" \
     VORLIP_EXE="$(winpath "$B/win/VorlIP.exe")" VORLIP_SCRATCH="$(winpath "$B/bench-scratch")" \
     VORLIP_SWITCH_RIG="$RIG/switch-rig.sh" VORLIP_SWITCH_NS="$NS_SWITCH" \
     VORLIP_SWITCH_STATE="$SWITCH_STATE" VORLIP_NETSH_DIR="$SYSTEM32" \

@@ -72,4 +72,44 @@ inline CpuShare MeasureCpu(HANDLE hProcess, DWORD dwMilliseconds) {
     return {100.0 * used / elapsedMs, 100.0 * server / elapsedMs};
 }
 
+// CPU time so far of the Linux processes whose name starts with comm (as /proc/PID/stat names
+// them: "wineserver",
+// "winedevice.exe", "VorlIP.exe") that run for the Wine prefix VORLIP_WINEPREFIX names. Under Wine
+// the IP helper's tables are read by the nsiproxy driver in winedevice.exe, so a program that
+// polls them has part of its cost there.
+inline ULONGLONG PrefixProcessTime100ns(const std::string& comm) {
+    wchar_t prefix[1024] = {};
+    if (!::GetEnvironmentVariableW(L"VORLIP_WINEPREFIX", prefix, 1024)) return 0;
+    const std::wstring wanted = std::wstring(L"WINEPREFIX=") + prefix;
+    const std::string wantedBytes(wanted.begin(), wanted.end());
+    WIN32_FIND_DATAW found;
+    HANDLE hFind = ::FindFirstFileW(L"Z:\\proc\\*", &found);
+    if (hFind == INVALID_HANDLE_VALUE) return 0;
+    ULONGLONG total = 0;
+    do {
+        const std::wstring pid = found.cFileName;
+        if (pid.empty() || pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+        const std::wstring folder = L"Z:\\proc\\" + pid + L"\\";
+        const std::string stat = ReadFileBytes(folder + L"stat");
+        const size_t open = stat.find('('), close = stat.rfind(')');
+        if (open == std::string::npos || close == std::string::npos || close < open) continue;
+        // A name is a prefix: Debian's 64-bit server is "wineserver64".
+        if (close - open - 1 < comm.size() || stat.compare(open + 1, comm.size(), comm) != 0) {
+            continue;
+        }
+        const std::string environment = ReadFileBytes(folder + L"environ");
+        if (environment.find(std::string(1, '\0') + wantedBytes + '\0') == std::string::npos &&
+            environment.rfind(wantedBytes + '\0', 0) != 0) {
+            continue;
+        }
+        unsigned long long utime = 0, stime = 0;
+        if (sscanf(stat.c_str() + close + 2,
+                   "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) == 2) {
+            total += (utime + stime) * 100000ULL;
+        }
+    } while (::FindNextFileW(hFind, &found));
+    ::FindClose(hFind);
+    return total;
+}
+
 }  // namespace bench

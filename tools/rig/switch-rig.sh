@@ -61,10 +61,10 @@ alive() {
 }
 
 dhcp_stop() {
-    local state=$1 pid i
+    local state=$1 pid
     if pid=$(alive "$state/dnsmasq.pid" dnsmasq); then
         kill "$pid"
-        for i in $(seq 50); do
+        for _ in $(seq 50); do
             [ -e "/proc/$pid" ] || break
             sleep 0.05
         done
@@ -107,10 +107,12 @@ plug() {
         # Through ip netns exec: the client rewrites the namespace's own resolv.conf.
         ip netns exec "$ns" "$netsh_dir/netsh-dhcp-client" replug "$ifname"
     elif [ -f "$state/routes.$ifname" ]; then
-        while read -r route; do
-            [ -z "$route" ] || ip -n "$ns" route replace $route dev "$ifname" 2>/dev/null ||
-                ip -n "$ns" route replace $route dev "$ifname" onlink
-        done < <(sed -E "s/ dev $ifname( |\$)/\\1/" "$state/routes.$ifname")
+        # Each line as `ip route show dev` wrote it ("default via G metric M"), word by word.
+        while read -r -a route; do
+            [ ${#route[@]} -gt 0 ] || continue
+            ip -n "$ns" route replace "${route[@]}" dev "$ifname" 2>/dev/null ||
+                ip -n "$ns" route replace "${route[@]}" dev "$ifname" onlink
+        done <"$state/routes.$ifname"
     fi
     rm -f "$state/routes.$ifname"
 }
