@@ -39,11 +39,11 @@ std::wstring Quoted(const std::wstring& title) {
 }
 
 // Whether the adapter carries what profile sets: its address and mask (static) or DHCP.
-bool SettingsAgree(const Profile& profile, std::span<const NICs> inventory, bool bDhcpByUs) {
+bool SettingsAgree(const Profile& profile, std::span<const NICs> inventory, bool bDhcpOn) {
     const int nAdapter = AdapterPosition(inventory, profile.nicname);
     if (nAdapter < 0) return false;
     const NICs& adapter = inventory[static_cast<size_t>(nAdapter)];
-    if (profile.dhcpip == 1) return adapter.dhcpip == 1 || bDhcpByUs;
+    if (profile.dhcpip == 1) return bDhcpOn;
     NetworkTarget target;
     CopyProfileToChanger(profile, target);
     return MissingAddresses(target, adapter).empty();
@@ -207,7 +207,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
         if (p.title != a.inForce) continue;
         inForce.index = p.index;
         inForce.settingsAgree =
-            SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, a.dhcpByUs);
+            SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, view.dhcpEnabled);
     }
     // Right after the start nothing is on record: a profile that knows this network and whose
     // settings the adapter already has is the one in force, so a start applies nothing new.
@@ -215,7 +215,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
         const int known = ProfileKnowingNetwork(list, seen);
         if (known >= 0) {
             const SwitchProfile& p = list[static_cast<size_t>(known)];
-            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, a.dhcpByUs)) {
+            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, view.dhcpEnabled)) {
                 a.inForce = p.title;
                 inForce = {p.index, true};
             }
@@ -331,7 +331,8 @@ bool CVorlIPDlg::RunAutomaticApply(const std::wstring& nicname, int nIndex, bool
     if (nAdapter < 0) return false;
     profile.nic = inventory[static_cast<size_t>(nAdapter)].nic;
     SwitchWatch::Adapter& a = m_pSwitch->adapters[nicname];
-    const bool bDhcpAlreadyOn = inventory[static_cast<size_t>(nAdapter)].dhcpip == 1 || a.dhcpByUs;
+    // The adapter list's DHCP flag is not used here: Wine sets it for every adapter.
+    const bool bDhcpAlreadyOn = a.snapshot.dhcpEnabled || a.dhcpByUs;
     if (bDhcpLinesOnly || nIndex < 0) {
         profile.dhcpip = 1;
         profile.dhcpdns = 1;
