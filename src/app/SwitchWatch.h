@@ -23,6 +23,9 @@ struct SwitchWatch {
         bool seenValid = false;
         NetworkIdentity seen;  // what the last probe found
         std::wstring inForce;  // title of the profile the program last applied; "" none
+        // The program's last apply on the adapter set DHCP for its address. The system's own flag
+        // says so too, except where it is not kept (Wine reports DHCP off for every adapter).
+        bool dhcpByUs = false;
     };
 
     NetworkChangeNotifier notifier;

@@ -161,8 +161,9 @@ private:
     void OnSwitchPoll(bool bLookAgain);
     void DecideOnAdapter(const std::wstring& nicname);
     // One automatic apply of profile nIndex; true when it took.
-    bool RunAutomaticApply(int nIndex, bool bPrinterAndProxy, bool bDhcpLinesOnly,
-                           std::wstring* pReport = nullptr);
+    // nIndex -1: DHCP for address and DNS on nicname, without a profile.
+    bool RunAutomaticApply(const std::wstring& nicname, int nIndex, bool bPrinterAndProxy,
+                           bool bDhcpLinesOnly, std::wstring* pReport = nullptr);
     // Asks the adapter's gateway for its hardware address and reads the SSID, off this thread.
     struct NetworkIdentity ProbeNetwork(const std::wstring& nicname);
     // After a manual apply that took, with the option on: the applied profile learns the network.

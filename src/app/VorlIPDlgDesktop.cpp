@@ -1,9 +1,6 @@
 // The main window's desktop side: tray, system options and web links. The search and help
 // windows are opened in VorlIPDlgWindows.cpp.
 #include "app/VorlIPDlg.h"
-
-#include <shellapi.h>
-
 #include "app/WindowPlacement.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"

@@ -39,11 +39,11 @@ std::wstring Quoted(const std::wstring& title) {
 }
 
 // Whether the adapter carries what profile sets: its address and mask (static) or DHCP.
-bool SettingsAgree(const Profile& profile, std::span<const NICs> inventory) {
+bool SettingsAgree(const Profile& profile, std::span<const NICs> inventory, bool bDhcpOn) {
     const int nAdapter = AdapterPosition(inventory, profile.nicname);
     if (nAdapter < 0) return false;
     const NICs& adapter = inventory[static_cast<size_t>(nAdapter)];
-    if (profile.dhcpip == 1) return adapter.dhcpip == 1;
+    if (profile.dhcpip == 1) return bDhcpOn;
     NetworkTarget target;
     CopyProfileToChanger(profile, target);
     return MissingAddresses(target, adapter).empty();
@@ -118,8 +118,9 @@ void CVorlIPDlg::OnSwitchPoll(bool bLookAgain) {
             a.pending = true;
             w.guard.Changed(snapshot.nicname, now);
         }
-        a.msWithoutLease = w.leases.Observe(snapshot.nicname, snapshot.up, snapshot.dhcpEnabled,
-                                            snapshot.addressFromDhcp, now);
+        a.msWithoutLease =
+            w.leases.Observe(snapshot.nicname, snapshot.up, snapshot.dhcpEnabled || a.dhcpByUs,
+                             snapshot.addressFromDhcp && !snapshot.address.empty(), now);
         if (a.msWithoutLease == 0) {
             a.leaseLookDone = false;
         } else if (a.msWithoutLease >= kLeaseWaitMs && !a.leaseLookDone) {
@@ -187,7 +188,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
     AdapterView view;
     view.nicname = nicname;
     view.linkUp = a.snapshot.up;
-    view.dhcpEnabled = a.snapshot.dhcpEnabled;
+    view.dhcpEnabled = a.snapshot.dhcpEnabled || a.dhcpByUs;
     view.address = a.snapshot.address;
     view.addressFromDhcp = a.snapshot.addressFromDhcp;
     view.ipv6DefaultRoute = a.snapshot.ipv6DefaultRoute;
@@ -205,7 +206,8 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
     for (const SwitchProfile& p : list) {
         if (p.title != a.inForce) continue;
         inForce.index = p.index;
-        inForce.settingsAgree = SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory);
+        inForce.settingsAgree =
+            SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, view.dhcpEnabled);
     }
     // Right after the start nothing is on record: a profile that knows this network and whose
     // settings the adapter already has is the one in force, so a start applies nothing new.
@@ -213,7 +215,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
         const int known = ProfileKnowingNetwork(list, seen);
         if (known >= 0) {
             const SwitchProfile& p = list[static_cast<size_t>(known)];
-            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory)) {
+            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, view.dhcpEnabled)) {
                 a.inForce = p.title;
                 inForce = {p.index, true};
             }
@@ -223,6 +225,11 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
 
     const SwitchDecision decision = DecideSwitch(view, list, inForce);
     SwitchLog(nicname, decision.reason);
+    // Still waiting for a lease: no decision yet. The lease look (or the next change) asks again.
+    if (decision.askAgainInMs > 0) {
+        a.pending = false;
+        return;
+    }
     // The fallback and the decision after its lease are one decision.
     const bool bCounts = decision.action != SwitchAction::Nothing && !a.afterFallback;
     a.afterFallback = false;
@@ -243,7 +250,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
     const auto backToDhcp = [&](int nIndex) {
         a.inForce.clear();
         a.afterFallback = true;
-        if (RunAutomaticApply(nIndex, false, true)) {
+        if (RunAutomaticApply(nicname, nIndex, false, true)) {
             SwitchLog(nicname, L"back to DHCP");
         } else {
             SwitchLog(nicname, L"back to DHCP did not take");
@@ -271,7 +278,7 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
                 const std::wstring title = profiles[static_cast<size_t>(nIndex)].title;
                 std::wstring report;
                 const bool bTook =
-                    RunAutomaticApply(nIndex, decision.printerAndProxy, false, &report);
+                    RunAutomaticApply(nicname, nIndex, decision.printerAndProxy, false, &report);
                 if (!bTook) {
                     SwitchLog(nicname, L"applying " + Quoted(title) + L" did not take");
                     if (!bTrial) {
@@ -312,18 +319,21 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
     }
 }
 
-bool CVorlIPDlg::RunAutomaticApply(int nIndex, bool bPrinterAndProxy, bool bDhcpLinesOnly,
-                                   std::wstring* pReport) {
+bool CVorlIPDlg::RunAutomaticApply(const std::wstring& nicname, int nIndex, bool bPrinterAndProxy,
+                                   bool bDhcpLinesOnly, std::wstring* pReport) {
+    // Without a profile: DHCP for address and DNS, nothing else.
     Profile profile{};
-    const std::wstring nicname =
-        nIndex >= 0 ? std::wstring(profiles[static_cast<size_t>(nIndex)].nicname) : std::wstring();
+    CopyField(profile.nicname, nicname);
+    CopyField(profile.printer, kPrinterWhenMissing);
     if (nIndex >= 0) profile = profiles[static_cast<size_t>(nIndex)];
     const std::span<const NICs> inventory = Inventory();
-    const int nAdapter = AdapterPosition(inventory, profile.nicname);
+    const int nAdapter = AdapterPosition(inventory, nicname);
     if (nAdapter < 0) return false;
     profile.nic = inventory[static_cast<size_t>(nAdapter)].nic;
-    const bool bDhcpAlreadyOn = inventory[static_cast<size_t>(nAdapter)].dhcpip == 1;
-    if (bDhcpLinesOnly) {
+    SwitchWatch::Adapter& a = m_pSwitch->adapters[nicname];
+    // The adapter list's DHCP flag is not used here: Wine sets it for every adapter.
+    const bool bDhcpAlreadyOn = a.snapshot.dhcpEnabled || a.dhcpByUs;
+    if (bDhcpLinesOnly || nIndex < 0) {
         profile.dhcpip = 1;
         profile.dhcpdns = 1;
     }
@@ -341,6 +351,7 @@ bool CVorlIPDlg::RunAutomaticApply(int nIndex, bool bPrinterAndProxy, bool bDhcp
     scope.bDhcpAlreadyOn = bDhcpAlreadyOn && form.profile.dhcpip == 1;
     const ApplySteps steps = apply.Apply(form.profile, scope.bAddressesOnly ? -1 : printer.nEntry,
                                          printer.nEntries, scope);
+    if (m_pSwitch) m_pSwitch->adapters[nicname].dhcpByUs = form.profile.dhcpip == 1;
     // The rebuilt inventory may list the adapters differently; the list follows it.
     ComboReset(IDC_NIC_LIST);
     FillAdapterList();
@@ -393,7 +404,7 @@ void CVorlIPDlg::OnSwitchBalloonClick() {
         if (m_pSwitch) m_pSwitch->busy = false;
     });
     std::wstring report;
-    if (!RunAutomaticApply(nIndex, true, false, &report)) {
+    if (!RunAutomaticApply(nicname, nIndex, true, false, &report)) {
         SwitchLog(nicname, L"undo: applying " + Quoted(title) + L" did not take");
         platform::ShowNotifyBalloon(m_hWnd, 0, L"VorlIP", report);
         return;
@@ -418,6 +429,7 @@ void CVorlIPDlg::TeachAfterManualApply(const Profile& record) {
     a.seen = seen;
     a.seenValid = true;
     a.inForce = title;
+    a.dhcpByUs = record.dhcpip == 1;
     // A manual apply wins: nothing automatic here until the network changes.
     m_pSwitch->guard.Pin(nicname, seen);
     if (other.empty()) return;

@@ -97,28 +97,6 @@ std::wstring TaskFile() {
     return std::wstring(folder, n) + L"\\tasks\\VorlIP";
 }
 
-void RunHostCommand(const std::wstring& commandLine) {
-    // Wine gives no usable handle for a native program, so the command leaves a mark when it
-    // has ended; on a busy machine it may start seconds late.
-    static int nRun = 0;
-    const std::wstring mark = L"/tmp/vorlip-e2e-done-" + std::to_wstring(::GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++nRun);
-    std::wstring windowsMark = L"Z:" + mark;
-    for (wchar_t& c : windowsMark) c = c == L'/' ? L'\\' : c;
-    std::wstring line = L"/bin/sh -c \"" + commandLine + L"; : >" + mark + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          &pi)) {
-        return;
-    }
-    if (pi.hProcess) ::CloseHandle(pi.hProcess);
-    if (pi.hThread) ::CloseHandle(pi.hThread);
-    WaitUntil([&] { return ::GetFileAttributesW(windowsMark.c_str()) != INVALID_FILE_ATTRIBUTES; },
-              20000);
-    ::DeleteFileW(windowsMark.c_str());
-}
 
 std::string Narrow(const std::wstring& text) {
     return std::string(text.begin(), text.end());

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "support/HostCommand.h"
+
 #include "Session.h"
 
 namespace e2e {
@@ -30,9 +32,6 @@ bool ChooseTrayEntry(Session& s, int nDown, const std::wstring& screenshot = {})
 HWND FindFloatBar(const App& app);
 // Where Wine's Task Scheduler keeps the log-on task "VorlIP" of the root folder.
 std::wstring TaskFile();
-// Runs a Linux command line (Wine starts native programs through /bin/sh) and returns once it
-// has ended, or after 20 s.
-void RunHostCommand(const std::wstring& commandLine);
 
 // A wide text as bytes, for failure messages (the tests' texts are ASCII where they are printed).
 std::string Narrow(const std::wstring& text);

@@ -7,6 +7,7 @@
 #include "config/ConfigKeys.h"
 #include "resource.h"
 #include "ui/LanguageTexts.h"
+#include "ui/SwitchTexts.h"
 
 namespace {
 
@@ -109,4 +110,26 @@ TEST(LanguageTables, PageAddressMessageEndsWithTheAddress) {
     }
     EXPECT_EQ(texts.size(), 3u);
     EXPECT_EQ(PageAddressMessage(url, 9), PageAddressMessage(url, 0));
+}
+
+// Every language names the profile, the network and the adapter where English does, so no
+// translation drops what the user must read.
+TEST(LanguageTables, SwitchTextsKeepTheirPlaceholdersInEveryLanguage) {
+    for (const SwitchText text : {SwitchText::MoveQuestion, SwitchText::Applied,
+                                  SwitchText::UndoHint, SwitchText::Paused, SwitchText::KnownBy}) {
+        const std::wstring english(GetSwitchText(text, kLanguageEnglish));
+        for (const int language : {kLanguageKorean, kLanguageJapanese}) {
+            const std::wstring translated(GetSwitchText(text, language));
+            EXPECT_FALSE(translated.empty());
+            for (const wchar_t* mark : {L"{0}", L"{1}", L"{2}"}) {
+                EXPECT_EQ(english.find(mark) == std::wstring::npos,
+                          translated.find(mark) == std::wstring::npos)
+                    << static_cast<int>(text) << " " << language;
+            }
+        }
+    }
+    EXPECT_EQ(FormatSwitchText(SwitchText::Applied, kLanguageEnglish, L"Office",
+                               L"192.168.10.1 (00-1a-2b-3c-4d-5e)"),
+              L"Applied \"Office\": network 192.168.10.1 (00-1a-2b-3c-4d-5e) recognised");
+    EXPECT_EQ(GetSwitchText(SwitchText::Applied, 7), GetSwitchText(SwitchText::Applied, 0));
 }

@@ -67,6 +67,12 @@ TEST(NetshCommands, StaticDnsRunsTheSecondaryOnlyWhenThereIsOne) {
               (std::vector<std::wstring>{
                   L"netsh interface ip set address name=\"eth0\" source=dhcp", primary}));
 
+    // Automatic switching leaves out the DHCP line netsh would refuse on an adapter already on
+    // DHCP.
+    t.m_bDhcpAlreadyOn = true;
+    EXPECT_EQ(ApplyCommandLines(t), (std::vector<std::wstring>{primary}));
+    t.m_bDhcpAlreadyOn = false;
+
     t.m_strDns[1] = L"10.1.1.2";
     const std::vector<std::wstring> lines = ApplyCommandLines(t);
     ASSERT_EQ(lines.size(), 3u);

@@ -8,6 +8,7 @@
 
 #include "switching/AutoSwitch.h"
 #include "switching/NetworkIdentity.h"
+#include "switching/Teach.h"
 
 namespace {
 
@@ -275,4 +276,23 @@ TEST(NetworksKey, HostileValuesNeverCrashAndKeepTheGoodItems) {
     EXPECT_EQ(networks[0].ssid, L"Kept");
     EXPECT_EQ(networks[1].mac, L"00-11-22-33-44-55");
     EXPECT_EQ(networks[3].ssid, L"n1");
+}
+
+// A manual apply teaches the applied profile a network no other profile knows; one another
+// profile knows is only moved with a yes, and a silent gateway teaches nothing.
+TEST(Teach, LearnsOnlyWhatNobodyKnowsAndAsksBeforeMoving) {
+    std::vector<SwitchProfile> profiles(2);
+    profiles[0].title = L"Office";
+    profiles[0].isStatic = true;
+    profiles[1].title = L"Lab";
+    profiles[1].isStatic = true;
+    int other = -1;
+    EXPECT_EQ(ChooseTeach(profiles, 1, kLab, &other), TeachChoice::Remember);
+    EXPECT_EQ(ChooseTeach(profiles, 1, {kLab.gateway, L"", L"", L""}, &other),
+              TeachChoice::Nothing);
+    profiles[0].networks = {kLab};
+    EXPECT_EQ(ChooseTeach(profiles, 1, kLab, &other), TeachChoice::AskToMove);
+    EXPECT_EQ(other, 0);
+    // Its own network again only refreshes it.
+    EXPECT_EQ(ChooseTeach(profiles, 0, kLab, &other), TeachChoice::Remember);
 }

@@ -10,6 +10,7 @@
 
 #include "net/NetworkWatch.h"
 #include "platform/TextLog.h"
+#include "support/HostCommand.h"
 #include "support/FileBytes.h"
 #include "win/ScopeExit.h"
 
@@ -29,34 +30,6 @@ std::wstring Environment(const wchar_t* pszName) {
     return n > 0 && n < 256 ? std::wstring(value, n) : std::wstring();
 }
 
-// Runs a shell command on the host (inside the test's network namespace) and waits for it.
-// Wine gives no handle that tells when a native program has ended, so the command leaves a mark.
-bool RunHostCommand(const std::wstring& command) {
-    static int nRun = 0;
-    const std::wstring mark = L"/tmp/vorlip-winapi-done-" +
-                              std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(++nRun);
-    std::wstring windowsMark = L"Z:" + mark;
-    for (wchar_t& c : windowsMark) c = c == L'/' ? L'\\' : c;
-    std::wstring line = L"/bin/sh -c \"" + command + L"; : >" + mark + L"\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          &pi)) {
-        return false;
-    }
-    if (pi.hProcess) ::CloseHandle(pi.hProcess);
-    if (pi.hThread) ::CloseHandle(pi.hThread);
-    for (int waited = 0; waited < 20000; waited += 50) {
-        if (::GetFileAttributesW(windowsMark.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            ::DeleteFileW(windowsMark.c_str());
-            return true;
-        }
-        ::Sleep(50);
-    }
-    return false;
-}
 
 // ResolveGatewayMac and how long it took, in milliseconds.
 std::pair<std::wstring, ULONGLONG> TimedResolve(const AdapterSnapshot& adapter) {
