@@ -54,6 +54,11 @@ std::wstring SiteLines(const Site& site) {
     return line;
 }
 
+// A rig command that never ended would leave the laptop somewhere the story did not ask for.
+void Host(const std::wstring& commandLine) {
+    EXPECT_TRUE(RunHostCommand(commandLine)) << "did not end within 20 s: " << Narrow(commandLine);
+}
+
 }  // namespace
 
 std::wstring Site::NetworksKey() const {
@@ -63,39 +68,39 @@ std::wstring Site::NetworksKey() const {
 }
 
 void PlayRouter(const std::wstring& cidr, const std::wstring& mac) {
-    RunHostCommand(RouterLine(cidr, mac));
+    Host(RouterLine(cidr, mac));
 }
 
 void StartDhcpServer(const std::wstring& first, const std::wstring& last) {
-    RunHostCommand(DhcpStartLine(first, last));
+    Host(DhcpStartLine(first, last));
 }
 
 void StopDhcpServer() {
-    RunHostCommand(DhcpStopLine());
+    Host(DhcpStopLine());
 }
 
 void Unplug() {
-    RunHostCommand(Rig(L"unplug", StateAndNetsh()));
+    Host(Rig(L"unplug", StateAndNetsh()));
 }
 
 void Plug() {
-    RunHostCommand(Rig(L"plug", StateAndNetsh()));
+    Host(Rig(L"plug", StateAndNetsh()));
 }
 
 void MoveTo(const Site& site, Move how) {
     // One shell for the whole move: each host command costs a process start under Wine, and the
     // program should see the arrival as one change.
     if (how == Move::Cable) {
-        RunHostCommand(Rig(L"unplug", StateAndNetsh()) + L"; " + SiteLines(site) + L"; sleep 3; " +
-                       Rig(L"plug", StateAndNetsh()));
+        Host(Rig(L"unplug", StateAndNetsh()) + L"; " + SiteLines(site) + L"; sleep 3; " +
+             Rig(L"plug", StateAndNetsh()));
     } else {
-        RunHostCommand(SiteLines(site) + L"; " + Rig(L"asleep"));
+        Host(SiteLines(site) + L"; " + Rig(L"asleep"));
     }
 }
 
 void SetLaptopAddress(const std::wstring& arguments) {
     std::wstring netsh = Env(L"VORLIP_NETSH_DIR") + L"/netsh-standin.exe";
-    RunHostCommand(netsh + L" interface ip set address name=" + kSwitchAdapter + L" " + arguments);
+    Host(netsh + L" interface ip set address name=" + kSwitchAdapter + L" " + arguments);
     ClearNetshLog();
 }
 
