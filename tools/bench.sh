@@ -16,6 +16,17 @@ elif [ ! -d "$WINEPREFIX" ]; then
     wineserver -w
 fi
 
+# The prefix's wineserver: the idle benches read its CPU time beside the program's.
+wineserver_pid() {
+    local proc prefix found=
+    for proc in /proc/[0-9]*; do
+        case "$(cat "$proc/comm" 2>/dev/null)" in wineserver*) ;; *) continue ;; esac
+        prefix=$({ tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | sed -n 's/^WINEPREFIX=//p') ||
+            continue
+        [ "$(realpath -m "${prefix:-/}")" != "$WINEPREFIX" ] || found=${proc#/proc/}
+    done
+    echo "$found"
+}
 
 echo "== configuration file: rewrite + reload"
 wine "$B/win/config_bench.exe"
@@ -36,12 +47,7 @@ trap 'wineserver -k 2>/dev/null || true; "$ROOT/tools/rig/xvfb.sh" stop "$disp";
       "$ROOT/tools/rig/netns.sh" down "$ns"' EXIT
 # Start the prefix's server first, so its own CPU time can be read beside the program's.
 "$ROOT/tools/rig/in-ns.sh" "$ns" wineserver -p
-server_pid=
-for proc in /proc/[0-9]*; do
-    case "$(cat "$proc/comm" 2>/dev/null)" in wineserver*) ;; *) continue ;; esac
-    prefix=$({ tr '\0' '\n' <"$proc/environ"; } 2>/dev/null | sed -n 's/^WINEPREFIX=//p') || continue
-    [ "$(realpath -m "${prefix:-/}")" = "$WINEPREFIX" ] && server_pid=${proc#/proc/}
-done
+server_pid=$(wineserver_pid)
 DISPLAY=:$disp VORLIP_WINESERVER_PID=$server_pid "$ROOT/tools/rig/in-ns.sh" "$ns" wine "$B/win/idle_bench.exe" \
     "Z:${scratch//\//\\}\\VorlIP.exe"
 
@@ -77,3 +83,28 @@ DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" \
     "$RIG/in-ns.sh" "$NS_BENCH" wine "$B/win/app_bench.exe" "$(winpath "$B/win/VorlIP.exe")" \
     "$(winpath "$B/win/bare_dialog.exe")" "$(winpath "$B/bench-scratch")" \
     "$(winpath "$B/win/template_dialog.exe")"
+
+# Automatic switching on the rig of the e2e-switch group: a namespace with the laptop's adapter,
+# whose far end plays the routers of two branches, and the netsh stand-in that changes the
+# interface in the prefix's system folder.
+echo
+echo "== automatic switching: idle CPU with the option on, time from a move to the profile applied"
+NS_SWITCH="vorl-bsw$SFX"
+SWITCH_STATE="$B/bench-scratch/SwitchRig"
+switch_cleanup() {
+    bench_cleanup
+    "$RIG/switch-rig.sh" stop "$SWITCH_STATE" >/dev/null 2>&1 || true
+    "$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
+}
+trap switch_cleanup EXIT
+wineserver -k >/dev/null 2>&1 || true
+"$ROOT/tools/netsh/install.sh" remove "$SYSTEM32"
+"$ROOT/tools/netsh/install.sh" linux "$SYSTEM32" "$B/win/netsh-shim.exe"
+"$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
+"$RIG/netns.sh" up "$NS_SWITCH" vorl-lan,02:00:00:00:aa:01,10.77.4.5/24,10.77.4.1,up
+mkdir -p "$SWITCH_STATE"
+DISPLAY=:$DISP WINEDLLOVERRIDES="mscoree,mshtml=;netsh.exe=n,b" VORLIP_WINEPREFIX="$WINEPREFIX" \
+    VORLIP_EXE="$(winpath "$B/win/VorlIP.exe")" VORLIP_SCRATCH="$(winpath "$B/bench-scratch")" \
+    VORLIP_SWITCH_RIG="$RIG/switch-rig.sh" VORLIP_SWITCH_NS="$NS_SWITCH" \
+    VORLIP_SWITCH_STATE="$SWITCH_STATE" VORLIP_NETSH_DIR="$SYSTEM32" \
+    "$RIG/in-ns.sh" "$NS_SWITCH" wine "$B/win/switch_bench.exe"

@@ -8,7 +8,7 @@ pkgs=(
   wine wine64 fonts-wine fonts-wqy-microhei
   xvfb x11-utils xdotool imagemagick icoutils
   cups cups-client cups-bsd
-  iproute2 util-linux python3 procps
+  iproute2 util-linux python3 procps isc-dhcp-client dnsmasq-base
   msitools wixl zip
 )
 missing=()

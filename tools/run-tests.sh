@@ -28,7 +28,8 @@ winpath() { echo "Z:${1//\//\\}"; }
 
 SFX=${VORLIP_RIG_SUFFIX:-}
 NS_INV="vorl-inv$SFX" NS_EMPTY="vorl-empty$SFX" NS_APPLY="vorl-apply$SFX"
-NS_UPDATE="vorl-update$SFX"
+NS_UPDATE="vorl-update$SFX" NS_SWITCH="vorl-switch$SFX"
+SWITCH_STATE="$B/e2e-scratch/SwitchRig"
 UPDATE_SERVER_PID=
 DISP=${VORLIP_DISPLAY:-77}
 
@@ -75,6 +76,8 @@ cleanup() {
   "$RIG/netns.sh" down "$NS_INV" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_EMPTY" >/dev/null 2>&1 || true
   "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+  "$RIG/switch-rig.sh" stop "$SWITCH_STATE" >/dev/null 2>&1 || true
+  "$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
   [ -z "$UPDATE_SERVER_PID" ] || kill "$UPDATE_SERVER_PID" 2>/dev/null || true
   "$RIG/netns.sh" down "$NS_UPDATE" >/dev/null 2>&1 || true
   "$RIG/xvfb.sh" stop "$DISP" >/dev/null 2>&1 || true
@@ -125,7 +128,7 @@ export VORLIP_SHOTS=$(winpath "$SHOTS")
 export VORLIP_SCRATCH=$(winpath "$B/e2e-scratch")
 VORLIP_EXPECTED_ADAPTERS=vorl-lan,vorl-wifi VORLIP_DPI=96 \
   run e2e "$RIG/in-ns.sh" "$NS_INV" wine "$B/win/e2e_driver.exe" \
-  --gtest_filter="${VORLIP_E2E_FILTER:--EmptyInventory.*:Apply.*:Update.*:Msi.*}" \
+  --gtest_filter="${VORLIP_E2E_FILTER:--EmptyInventory.*:Apply.*:Update.*:Msi.*:Switch.*}" \
   --gtest_repeat="${VORLIP_E2E_REPEAT:-1}"
 wineserver -k >/dev/null 2>&1 || true
 run e2e-empty "$RIG/in-ns.sh" "$NS_EMPTY" wine "$B/win/e2e_driver.exe" \
@@ -153,6 +156,24 @@ wineserver -k >/dev/null 2>&1 || true
 "$ROOT/tools/netsh/install.sh" remove "$SYSTEM32"
 "$ROOT/tools/netsh/install.sh" remove "$B/e2e-scratch/Apply"
 "$RIG/netns.sh" down "$NS_APPLY" >/dev/null 2>&1 || true
+
+# Automatic switching: the laptop's one adapter, whose far end the stories turn into each site's
+# router (tools/rig/switch-rig.sh, driven from tests/e2e/SwitchRig.cpp), and the same netsh
+# stand-in, which with dhclient installed really takes a lease for source=dhcp.
+if wanted e2e-switch; then
+  "$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
+  "$RIG/netns.sh" up "$NS_SWITCH" vorl-lan,02:00:00:00:aa:01,10.77.1.5/24,10.77.1.1,up
+  mkdir -p "$SWITCH_STATE"
+  "$ROOT/tools/netsh/install.sh" linux "$SYSTEM32" "$B/win/netsh-shim.exe"
+  VORLIP_SWITCH_RIG="$RIG/switch-rig.sh" VORLIP_SWITCH_NS="$NS_SWITCH" \
+    VORLIP_SWITCH_STATE="$SWITCH_STATE" VORLIP_NETSH_DIR="$SYSTEM32" \
+    run e2e-switch "$RIG/in-ns.sh" "$NS_SWITCH" wine "$B/win/e2e_driver.exe" \
+    --gtest_filter='Switch.*'
+  wineserver -k >/dev/null 2>&1 || true
+  "$RIG/switch-rig.sh" stop "$SWITCH_STATE"
+  "$ROOT/tools/netsh/install.sh" remove "$SYSTEM32"
+  "$RIG/netns.sh" down "$NS_SWITCH" >/dev/null 2>&1 || true
+fi
 
 # The update check asks for its version file by the project's own host name; in this namespace
 # the hosts file points the name at a local server, which each test tells what to answer. A

@@ -7,14 +7,15 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <thread>
 
 #include "../e2e/Driver.h"
+#include "CpuShare.h"
 #include "resource.h"
 
 using namespace e2e;
+using bench::CpuShare;
 
 namespace {
 
@@ -22,65 +23,6 @@ constexpr DWORD kMeasureMilliseconds = 10000;
 constexpr DWORD kSettleMilliseconds = 3000;
 const std::wstring kCaption = L"VorlIP FREE 1.3.3.7";
 const std::wstring kTerminateCaption = L"VorlIP - Terminating..";
-
-ULONGLONG CpuTime100ns(HANDLE hProcess) {
-    FILETIME created, exited, kernel, user;
-    if (!::GetProcessTimes(hProcess, &created, &exited, &kernel, &user)) return 0;
-    const auto add = [](const FILETIME& ft) {
-        return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-    };
-    return add(kernel) + add(user);
-}
-
-// Under Wine much of a program's work is done for it by the wineserver, a Linux process the
-// program cannot see; the runner passes its pid so its time can be read from Linux's /proc.
-ULONGLONG ServerTime100ns() {
-    wchar_t pid[32] = {};
-    if (!::GetEnvironmentVariableW(L"VORLIP_WINESERVER_PID", pid, 32)) return 0;
-    const std::wstring path = L"Z:\\proc\\" + std::wstring(pid) + L"\\stat";
-    const std::string stat = ReadFileBytes(path);
-    const char* p = strrchr(stat.c_str(), ')');
-    if (!p) return 0;
-    // After the name: state, then fields 4 to 13, then utime and stime in clock ticks (1/100 s).
-    unsigned long long utime = 0, stime = 0;
-    if (sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) !=
-        2) {
-        return 0;
-    }
-    return (utime + stime) * 100000ULL;
-}
-
-struct CpuShare {
-    double program;
-    double server;
-};
-
-// Answers this thread's messages at once until the time is up, as a program's idle message loop
-// does (the driver's Pause answers only every 20 ms).
-void PumpPromptly(DWORD dwMilliseconds) {
-    const ULONGLONG end = ::GetTickCount64() + dwMilliseconds;
-    for (ULONGLONG now = ::GetTickCount64(); now < end; now = ::GetTickCount64()) {
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT,
-                                      MWMO_INPUTAVAILABLE);
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-}
-
-// Percent of one core used by hProcess, and by the wineserver, over the measuring time.
-CpuShare MeasureCpu(HANDLE hProcess) {
-    const ULONGLONG before = CpuTime100ns(hProcess);
-    const ULONGLONG serverBefore = ServerTime100ns();
-    const ULONGLONG start = ::GetTickCount64();
-    PumpPromptly(kMeasureMilliseconds);
-    const double elapsedMs = static_cast<double>(::GetTickCount64() - start);
-    const double used = static_cast<double>(CpuTime100ns(hProcess) - before) / 10000.0;
-    const double server = static_cast<double>(ServerTime100ns() - serverBefore) / 10000.0;
-    return {100.0 * used / elapsedMs, 100.0 * server / elapsedMs};
-}
 
 void PrintRow(const char* state, CpuShare share) {
     std::printf("%-42s %9.2f %11.2f\n", state, share.program, share.server);
@@ -128,7 +70,7 @@ CpuShare MeasureBusyLoop() {
         }
         bDone = true;
     });
-    const CpuShare percent = MeasureCpu(::GetCurrentProcess());
+    const CpuShare percent = bench::MeasureCpu(::GetCurrentProcess(), kMeasureMilliseconds);
     bStop = true;
     // The label's thread must keep answering until the worker has left its loop.
     WaitUntil([&] { return bDone.load(); });
@@ -152,15 +94,16 @@ int wmain(int argc, wchar_t** argv) {
     Pause(kSettleMilliseconds);
 
     std::printf("%-42s %9s %11s\n", "state (10 s each), % of one core", "program", "wineserver");
-    PrintRow("main window shown", MeasureCpu(hProcess));
+    PrintRow("main window shown", bench::MeasureCpu(hProcess, kMeasureMilliseconds));
     if (!ChooseInTerminateDialog(app, hMain, IDC_ASK_HIDE)) return 1;
     Pause(kSettleMilliseconds);
-    PrintRow("hidden to the tray", MeasureCpu(hProcess));
+    PrintRow("hidden to the tray", bench::MeasureCpu(hProcess, kMeasureMilliseconds));
     ToggleHotKey(hMain);
     WaitUntil([&] { return ::IsWindowVisible(hMain) != FALSE; });
     if (!ChooseInTerminateDialog(app, hMain, IDC_ASK_FLOAT)) return 1;
     Pause(kSettleMilliseconds);
-    PrintRow("floating IP bar shown (window hidden)", MeasureCpu(hProcess));
+    PrintRow("floating IP bar shown (window hidden)",
+             bench::MeasureCpu(hProcess, kMeasureMilliseconds));
     ::PostMessageW(hMain, WM_COMMAND, MAKEWPARAM(IDC_EXIT_CHECK, BN_CLICKED), 0);
     app.WaitExit();
     ::CloseHandle(hProcess);

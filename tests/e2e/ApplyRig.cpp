@@ -1,6 +1,11 @@
+#include <winsock2.h>
+#include <iphlpapi.h>
+
 #include "ApplyRig.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "resource.h"
 
@@ -41,6 +46,22 @@ void ApplyAndWait(Session& s) {
     Pause(300);  // the information text is refreshed right after
     ::DeleteFileW(delayFile.c_str());
     EXPECT_FALSE(PlantedNetshRan(s)) << "only the system's netsh may run";
+}
+
+AdapterAddress QueryAdapter(const char* name) {
+    ULONG cb = 0;
+    ::GetAdaptersInfo(nullptr, &cb);
+    std::vector<unsigned char> buffer(cb);
+    auto* pInfo = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+    AdapterAddress result;
+    if (::GetAdaptersInfo(pInfo, &cb) != NO_ERROR) return result;
+    for (; pInfo; pInfo = pInfo->Next) {
+        if (std::string(pInfo->Description) != name) continue;
+        result.ip = pInfo->IpAddressList.IpAddress.String;
+        result.mask = pInfo->IpAddressList.IpMask.String;
+        result.gateway = pInfo->GatewayList.IpAddress.String;
+    }
+    return result;
 }
 
 }  // namespace e2e

@@ -21,4 +21,11 @@ bool PlantedNetshRan(const Session& s);
 // Presses "Change All", confirms, and waits until the busy window has come and gone.
 void ApplyAndWait(Session& s);
 
+struct AdapterAddress {
+    std::string ip, mask, gateway;
+};
+// The first address, mask and gateway of the adapter whose description is name, as the IP helper
+// reports them to this process (all empty when there is none).
+AdapterAddress QueryAdapter(const char* name);
+
 }  // namespace e2e

@@ -43,27 +43,6 @@ std::wstring UserValue(const wchar_t* key, const wchar_t* value) {
     return buffer;
 }
 
-struct AdapterAddress {
-    std::string ip, mask, gateway;
-};
-
-// The first address, mask and gateway of the adapter whose description is name.
-AdapterAddress QueryAdapter(const char* name) {
-    ULONG cb = 0;
-    ::GetAdaptersInfo(nullptr, &cb);
-    std::vector<unsigned char> buffer(cb);
-    auto* pInfo = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
-    AdapterAddress result;
-    if (::GetAdaptersInfo(pInfo, &cb) != NO_ERROR) return result;
-    for (; pInfo; pInfo = pInfo->Next) {
-        if (std::string(pInfo->Description) != name) continue;
-        result.ip = pInfo->IpAddressList.IpAddress.String;
-        result.mask = pInfo->IpAddressList.IpMask.String;
-        result.gateway = pInfo->GatewayList.IpAddress.String;
-    }
-    return result;
-}
-
 const wchar_t kWindowsKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 const wchar_t kInternetSettings[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";

@@ -22,9 +22,12 @@ usage() {
 
 remove() {
     local dir=$1
+    # DHCP clients the stand-in started would outlive the test and its namespace otherwise.
+    if [ -x "$dir/netsh-dhcp-client" ]; then "$dir/netsh-dhcp-client" stop-all || true; fi
     # netsh.exe is ours only while our script is beside it; otherwise it is the system's.
     if [ -f "$dir/netsh-standin.exe" ]; then rm -f "$dir/netsh.exe"; fi
-    rm -f "$dir/netsh-standin.exe" "$dir/netsh.log" "$dir/netsh.lifetime.log" "$dir/netsh.delay" \
+    rm -f "$dir/netsh-standin.exe" "$dir/netsh-dhcp-client" "$dir/netsh.log" \
+        "$dir/netsh.lifetime.log" "$dir/netsh.delay" \
         "$dir/netsh.fail" "$dir/netsh.ignore" \
         "$dir"/netsh.done.*
     if [ -f "$dir/netsh.exe.replaced" ]; then mv -f "$dir/netsh.exe.replaced" "$dir/netsh.exe"; fi
@@ -40,6 +43,7 @@ recorder | linux)
     if [ -f "$2/netsh.exe" ]; then mv "$2/netsh.exe" "$2/netsh.exe.replaced"; fi
     install -m 755 "$3" "$2/netsh.exe"
     install -m 755 "$here/netsh-$1" "$2/netsh-standin.exe"
+    if [ "$1" = linux ]; then install -m 755 "$here/netsh-dhcp-client" "$2/netsh-dhcp-client"; fi
     ;;
 remove) [ $# -eq 2 ] || usage; remove "$2" ;;
 *) usage ;;
