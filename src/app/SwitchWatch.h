@@ -33,7 +33,9 @@ struct SwitchWatch {
     LeaseClock leases;
     std::map<std::wstring, Adapter> adapters;  // by connection name
     bool running = false;
-    bool busy = false;  // a decision runs (probe, apply, trial)
+    bool bNoticesArrive = false;  // the system has sent a change notice since the start
+    UINT uPollMs = 0;             // the reading's round now; 0 before it is set
+    bool busy = false;            // a decision runs (probe, apply, trial)
     HPOWERNOTIFY hDisplayNotify = nullptr;
     // The last automatic apply, which a click on its balloon within kUndoMs undoes.
     std::wstring undoAdapter;

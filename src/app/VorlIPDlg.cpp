@@ -288,7 +288,7 @@ INT_PTR CVorlIPDlg::OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHa
             bHandled = true;
             return TRUE;
         case kNetworkChangedMessage:
-            OnSwitchPoll(false);
+            OnSwitchNotice();
             bHandled = true;
             return TRUE;
         case WM_POWERBROADCAST:

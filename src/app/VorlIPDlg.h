@@ -159,6 +159,10 @@ private:
     void StopSwitching();
     // Reads the adapters; bLookAgain treats every watched adapter as changed (after resume).
     void OnSwitchPoll(bool bLookAgain);
+    // A change notice of the system: look now, and from now on read only as a safety net.
+    void OnSwitchNotice();
+    // Sets the reading's round: short without notices or while a change settles.
+    void ArmSwitchPoll();
     void DecideOnAdapter(const std::wstring& nicname);
     // One automatic apply of profile nIndex; true when it took.
     // nIndex -1: DHCP for address and DNS on nicname, without a profile.

@@ -26,9 +26,11 @@
 
 namespace {
 
-// Under Wine, and as a safety net everywhere, the adapters are read this often; a read costs no
-// network traffic.
-constexpr UINT kSwitchPollMs = 2000;
+// The adapters are read this often while the system has sent no change notice (Wine never sends
+// one) and while a change is settling; a read sends nothing on the network.
+constexpr UINT kSwitchPollMs = 3000;
+// Once notices have been seen to arrive, the reading is only a safety net.
+constexpr UINT kSwitchSafetyPollMs = 30000;
 
 int64_t NowMs() {
     return static_cast<int64_t>(::GetTickCount64());
@@ -69,7 +71,8 @@ void CVorlIPDlg::FollowAutoSwitchOption(bool bTicked) {
     if (w.running) return;
     w.running = true;
     const bool bNotified = w.notifier.Start(m_hWnd, kNetworkChangedMessage);
-    ::SetTimer(m_hWnd, kSwitchPollTimerId, kSwitchPollMs, nullptr);
+    w.uPollMs = 0;
+    ArmSwitchPoll();
     // The display coming on is when a laptop resumed from Modern Standby looks at its network.
     w.hDisplayNotify = ::RegisterPowerSettingNotification(m_hWnd, &GUID_CONSOLE_DISPLAY_STATE,
                                                           DEVICE_NOTIFY_WINDOW_HANDLE);
@@ -78,6 +81,24 @@ void CVorlIPDlg::FollowAutoSwitchOption(bool bTicked) {
               L"; Wi-Fi names are read through the WLAN API (Windows may ask for location access)");
     for (auto& [name, adapter] : w.adapters) adapter.firstLook = true;
     OnSwitchPoll(true);
+}
+
+void CVorlIPDlg::ArmSwitchPoll() {
+    if (!m_pSwitch || !m_pSwitch->running) return;
+    SwitchWatch& w = *m_pSwitch;
+    const bool bSettling = std::any_of(w.adapters.begin(), w.adapters.end(), [](const auto& entry) {
+        return entry.second.pending && entry.second.snapshot.up;
+    });
+    const UINT uMs = w.bNoticesArrive && !bSettling ? kSwitchSafetyPollMs : kSwitchPollMs;
+    if (uMs == w.uPollMs) return;
+    w.uPollMs = uMs;
+    ::SetTimer(m_hWnd, kSwitchPollTimerId, uMs, nullptr);
+}
+
+void CVorlIPDlg::OnSwitchNotice() {
+    if (!m_pSwitch || !m_pSwitch->running) return;
+    m_pSwitch->bNoticesArrive = true;
+    OnSwitchPoll(false);
 }
 
 void CVorlIPDlg::StopSwitching() {
@@ -130,6 +151,8 @@ void CVorlIPDlg::OnSwitchPoll(bool bLookAgain) {
         }
         a.snapshot = std::move(snapshot);
     }
+    // A change settles under the short round; without one, the round can be long.
+    const win::ScopeExit rearm([this] { ArmSwitchPoll(); });
     // Never while an apply or its question is under way, nor during the exit.
     if (w.busy || m_bApplying || m_nPendingExit != 0 || IsNestedMessage()) return;
     for (auto& [name, a] : w.adapters) {
@@ -215,7 +238,8 @@ void CVorlIPDlg::DecideOnAdapter(const std::wstring& nicname) {
         const int known = ProfileKnowingNetwork(list, seen);
         if (known >= 0) {
             const SwitchProfile& p = list[static_cast<size_t>(known)];
-            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory, view.dhcpEnabled)) {
+            if (SettingsAgree(profiles[static_cast<size_t>(p.index)], inventory,
+                              view.dhcpEnabled)) {
                 a.inForce = p.title;
                 inForce = {p.index, true};
             }
