@@ -115,6 +115,18 @@ SwitchDecision Nothing(std::wstring reason) {
     return decision;
 }
 
+// Applies trial one after the other (see SwitchAction::Trial); reason says why, and the titles
+// follow it.
+SwitchDecision Trial(std::span<const SwitchProfile> profiles, std::vector<int> trial,
+                     const std::wstring& reason, const AdapterView& view) {
+    SwitchDecision decision;
+    decision.action = SwitchAction::Trial;
+    decision.reason = reason + L"; trying " + TitleList(profiles, trial);
+    decision.profiles = std::move(trial);
+    decision.printerAndProxy = view.lowestMetric;
+    return decision;
+}
+
 // Why no profile could be chosen, naming a static profile that came close.
 std::wstring NobodyKnows(std::span<const SwitchProfile> profiles, const NetworkIdentity& seen) {
     std::wstring reason = L"no profile knows " + DescribeNetwork(seen);
@@ -188,11 +200,7 @@ SwitchDecision DecideSwitch(const AdapterView& view, std::span<const SwitchProfi
             decision.reason = left + L"; plain DHCP";
             return decision;
         }
-        decision.action = SwitchAction::Trial;
-        decision.reason = left + L"; trying " + TitleList(profiles, trial);
-        decision.profiles = std::move(trial);
-        decision.printerAndProxy = view.lowestMetric;
-        return decision;
+        return Trial(profiles, std::move(trial), left, view);
     }
 
     // A network without DHCP.
@@ -215,12 +223,7 @@ SwitchDecision DecideSwitch(const AdapterView& view, std::span<const SwitchProfi
         }
         std::vector<int> trial = TrialProfiles(profiles, nullptr);
         if (trial.empty()) return Nothing(noLease + L"; no static profile knows a network");
-        SwitchDecision decision;
-        decision.action = SwitchAction::Trial;
-        decision.reason = noLease + L"; trying " + TitleList(profiles, trial);
-        decision.profiles = std::move(trial);
-        decision.printerAndProxy = view.lowestMetric;
-        return decision;
+        return Trial(profiles, std::move(trial), noLease, view);
     }
 
     return Nothing(NobodyKnows(profiles, seen));
